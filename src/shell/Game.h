@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/Bindings.h"
+#include "core/Dialogs.h"
+#include "core/EventLog.h"
+#include "core/GameFolder.h"
+#include "core/Random.h"
+#include "core/Sound.h"
+#include "state/GameState.h"
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class Screen;
+
+struct GameOptions {
+  std::filesystem::path root;
+  std::optional<std::uint32_t> seed;  // otherwise the clock
+  std::optional<int> hour;            // otherwise the local clock
+};
+
+// Owns GameState, the services and the seven screens; every screen reaches the
+// others and the shared state through it.
+class Game {
+  // Declared first: the service references below are bound to them.
+  std::unique_ptr<EventLog> ownLog_;
+  std::unique_ptr<SoundPlayer> player_;
+  std::unique_ptr<RecordingDialogs> recordingDialogs_;
+  std::unique_ptr<Dialogs> realDialogs_;
+
+ public:
+  // With `record` the services print or collect what would pop up (script mode,
+  // tests) instead of showing real boxes and playing real sounds.
+  Game(GameOptions options, EventLog* record);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // Start-up: title, the seven screens in their order, the login shown.
+  void Start();
+
+  GameOptions options;
+  GameState state;
+  Random random;
+  GameFolder folder;
+  EventLog& log;
+  Dialogs& dialogs;
+  Sound sound;
+  Bindings bindings;
+
+  TForm4* form4 = nullptr;
+  TForm3* form3 = nullptr;
+  TForm2* form2 = nullptr;
+  TForm5* form5 = nullptr;
+  TForm1* form1 = nullptr;
+  TForm6* form6 = nullptr;
+  TForm7* form7 = nullptr;
+  Screen* FindScreen(const std::string& className) const;
+
+  // Recording mode only: the confirmation's queued answers.
+  RecordingDialogs* recordingDialogs() const { return recordingDialogs_.get(); }
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+
+  // A plain information box; its caption is the application title.
+  void Inform(const std::string& text);
+  // A refusal: exclamation icon and a short caption.
+  void Refuse(const std::string& caption, const std::string& text);
+
+  // Ends the program; the handler that asks finishes first.
+  void Quit();
+  bool Quitting() const { return quitting_; }
+
+  // The world clock and the label timers stand still while a modal box is open.
+  void SetTimersPaused(bool paused);
+  bool TimersPaused() const { return timersPaused_; }
+  // The inventory's and the character screen's label refresh.
+  void RefreshLabels();
+
+  // The hour of the day start-up reads: --hour or the local clock.
+  int StartHour() const;
+
+ private:
+  std::string title_;
+  bool quitting_ = false;
+  bool timersPaused_ = false;
+  bool recording_;
+
+  Dialogs& MakeDialogs(EventLog* record);
+  SoundPlayer& MakePlayer(EventLog* record);
+  void BindGameState();
+  void DestroyScreens();
+};

@@ -1,0 +1,16 @@
+#include "shell/GameApplication.h"
+
+#include <exception>
+
+#include "shell/Game.h"
+
+bool GameApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    if (game_) game_->dialogs.Error(error.what());
+  } catch (...) {
+    if (game_) game_->dialogs.Error("");
+  }
+  return false;
+}

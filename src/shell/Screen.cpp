@@ -1,0 +1,155 @@
+#include "shell/Screen.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "core/EventLog.h"
+#include "shell/Game.h"
+#include "widgets/ListBox.h"
+#include "widgets/PictureBox.h"
+#include "world/StartUnit.h"
+
+Screen::Screen(Game& game, const QString& className, int clientWidth, int clientHeight)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      game_(game) {
+  setObjectName(className);
+  setFixedSize(clientWidth, clientHeight);
+}
+
+bool Screen::FormKeyPress(int code) {
+  QPushButton* button = code == 27 ? cancelButton_ : code == 13 ? defaultButton_ : nullptr;
+  if (!button) return false;
+  button->click();
+  return true;
+}
+
+void Screen::SetDefaultButton(QPushButton* button) {
+  defaultButton_ = button;
+  button->setDefault(true);
+}
+
+void Screen::SetCaption(const std::string& caption) {
+  setWindowTitle(QString::fromStdString(caption));
+}
+
+void Screen::FormClose(QCloseEvent* event) { event->accept(); }
+
+QLabel* Screen::MakeLabel(const QString& name, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName(name);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+QPushButton* Screen::MakeButton(const QString& name, const QString& caption, const QString& hint,
+                                const QRect& frame) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setGeometry(frame);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QCheckBox* Screen::MakeCheckBox(const QString& name, const QString& caption, const QRect& frame) {
+  auto* box = new QCheckBox(caption, this);
+  box->setObjectName(name);
+  box->setGeometry(frame);
+  return box;
+}
+
+PictureBox* Screen::MakePicture(const QString& name, const QRect& frame) {
+  auto* picture = new PictureBox(game_.folder, name, this);
+  picture->setGeometry(frame);
+  return picture;
+}
+
+ListBox* Screen::MakeListBox(const QString& name, const QRect& frame) {
+  auto* list = new ListBox(name, this);
+  list->setGeometry(frame);
+  return list;
+}
+
+void Screen::ConfirmCloseToMenu(QCloseEvent* event, const std::function<void()>& leaveSound) {
+  if (game_.dialogs.ConfirmExit()) {
+    event->ignore();
+    game_.Quit();
+    return;
+  }
+  leaveSound();
+  game_.form3->show();
+  event->accept();
+}
+
+void Screen::LeaveToMenu(const std::function<void()>& leaveSound) {
+  hide();
+  leaveSound();
+  game_.form3->show();
+}
+
+namespace {
+
+int KeyCode(const QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) return 27;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return 13;
+  const QString text = event->text();
+  return text.isEmpty() ? -1 : static_cast<int>(text.at(0).unicode());
+}
+
+// Key presses reach the screen before the focused control.
+class KeyPreview : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    auto* screen = qobject_cast<Screen*>(widget->window());
+    if (!screen) return false;
+    // The event travels up from the focused control; look at it once, first.
+    QWidget* first = screen->focusWidget() ? screen->focusWidget() : screen;
+    if (widget != first) return false;
+    const int code = KeyCode(static_cast<QKeyEvent*>(event));
+    return code >= 0 && screen->FormKeyPress(code);
+  }
+};
+
+}  // namespace
+
+void Screen::InstallKeyPreview() {
+  static KeyPreview* preview = nullptr;
+  if (!preview) {
+    preview = new KeyPreview(qApp);
+    qApp->installEventFilter(preview);
+  }
+}
+
+void Screen::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous()) return;
+  if (!centred_) {
+    centred_ = true;
+    if (const QScreen* screen = this->screen()) {
+      move(screen->availableGeometry().center() - rect().center());
+    }
+  }
+  game_.log.Line("show " + objectName().toStdString());
+  FormShow();
+}
+
+void Screen::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (event->spontaneous()) return;
+  game_.log.Line("hide " + objectName().toStdString());
+}
+
+void Screen::closeEvent(QCloseEvent* event) { FormClose(event); }

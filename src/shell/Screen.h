@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class Game;
+class QLabel;
+class QPushButton;
+class QCheckBox;
+class PictureBox;
+class ListBox;
+
+// One of the game's seven windows (TForm1 … TForm7): fixed size, minimise and
+// close buttons only, centred on first showing. Showing runs FormShow, the close
+// box runs FormClose, and the screen sees every key before its controls.
+class Screen : public QWidget {
+  Q_OBJECT
+
+ public:
+  Screen(Game& game, const QString& className, int clientWidth, int clientHeight);
+
+  // A key pressed while the screen has the focus: 27 Esc, 13 Enter, or the
+  // character's code. True when the screen swallowed it. By default Esc presses
+  // the cancel button and Enter the default button, where the screen has them.
+  virtual bool FormKeyPress(int code);
+
+  void SetCaption(const std::string& caption);
+
+  // Installs the one filter that lets every screen see its keys first.
+  static void InstallKeyPreview();
+
+ protected:
+  virtual void FormShow() {}
+  // The close box; the default lets the window close.
+  virtual void FormClose(QCloseEvent* event);
+
+  // Controls are created by name, as the game names them.
+  QLabel* MakeLabel(const QString& name, const QString& text, int left, int top);
+  QPushButton* MakeButton(const QString& name, const QString& caption, const QString& hint,
+                          const QRect& frame);
+  QCheckBox* MakeCheckBox(const QString& name, const QString& caption, const QRect& frame);
+  PictureBox* MakePicture(const QString& name, const QRect& frame);
+  ListBox* MakeListBox(const QString& name, const QRect& frame);
+
+  // The close box of the shop, inventory and character screen: the exit
+  // confirmation; "Нет" plays the leaving sound, shows the menu and lets the
+  // window close.
+  void ConfirmCloseToMenu(QCloseEvent* event, const std::function<void()>& leaveSound);
+  // Hides this screen, plays the leaving sound and shows the menu ("Вернуться").
+  void LeaveToMenu(const std::function<void()>& leaveSound);
+
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+  void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
+  void SetDefaultButton(QPushButton* button);
+
+  Game& game_;
+
+ private:
+  QPushButton* cancelButton_ = nullptr;
+  QPushButton* defaultButton_ = nullptr;
+  bool centred_ = false;
+};

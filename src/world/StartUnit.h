@@ -1,0 +1,61 @@
+#pragma once
+
+#include "shell/Screen.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The menu and world map. Holds the world's running state.
+class TForm3 : public Screen {
+  Q_OBJECT
+
+ public:
+  explicit TForm3(Game& game);
+
+  bool FormKeyPress(int code) override;
+
+  // The one-second world clock.
+  void TimerTimer();
+  void SetClockRunning(bool running);
+  // Redraws the map for GameState.Place and prepares the place.
+  void RefreshMap();
+
+  // World members, not saved.
+  int MoveTarget = 0;
+  int MoveCountdown = 0;
+  int CutCountdown = 0;
+  int CutRoll = 0;
+  int CutAttackAt = 0;
+  int PeaceAward = 0;
+  int EncounterCountdown = 0;
+  int AttackerCount = 0;
+  int AttackerKinds[4] = {0, 0, 0, 0};  // [1] … [3]; 0 = none
+  int DayTime = 0;
+
+  QLabel* TimeLabel;
+  QPushButton* PersButton;
+  QPushButton* StockButton;
+  QPushButton* ShopButton;
+  QPushButton* ProfButton;
+  QPushButton* SaveButton;
+  QCheckBox* SoundCheckBox;
+  QTimer* Timer;
+
+  void PersButtonClick();
+  void StockButtonClick();
+  void ShopButtonClick();
+  void SaveButtonClick();
+  void SoundCheckBoxClick();
+
+ protected:
+  void FormClose(QCloseEvent* event) override;
+
+ private:
+  void BindMembers();
+  void PlayShopGreeting();
+};
+
+// The part of the day for an hour: 1 morning, 3 day, 2 evening, 0 night.
+int DayTimeOfHour(int hour);
