@@ -1,18 +1,217 @@
 #include "character/PersUnit.h"
 
+#include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
+#include "character/StatPoints.h"
+#include "core/Format.h"
 #include "shell/Game.h"
+#include "widgets/ListBox.h"
+#include "widgets/PictureBox.h"
+
+namespace {
+
+// A label that reads a prefix and one member of GameState.
+struct NumberLabel {
+  const char* name;
+  const char* prefix;
+  int GameState::*value;
+  int left;
+  int top;
+  int width;
+};
+
+// Refreshed by the timer: the left column as on the inventory, then the right.
+constexpr NumberLabel kRefreshedLabels[] = {
+    {"PowerLabel", "Сила: ", &GameState::AttPower, 73, 325, 95},
+    {"DexterityLabel", "Ловкость: ", &GameState::AttDexterity, 73, 339, 95},
+    {"GoodLuckLabel", "Удача: ", &GameState::AttGoodLuck, 73, 353, 95},
+    {"HealthLabel", "Здоровье: ", &GameState::AttHealth, 73, 367, 95},
+    {"KickLabel", "Удар: ", &GameState::AttKick, 73, 387, 115},
+    {"KBLabel", "Класс брони: ", &GameState::AttKB, 73, 401, 115},
+    {"UlovLabel", "Уловка: ", &GameState::AttUlov, 73, 415, 115},
+    {"TochLabel", "Точность: ", &GameState::AttToch, 73, 429, 115},
+    {"SokrLabel", "Сокрушение: ", &GameState::AttSokr, 73, 443, 115},
+    {"StoiLabel", "Стойкость: ", &GameState::AttStoi, 73, 457, 115},
+    {"Label5", "Мирный опыт: ", &GameState::PointPeace, 273, 65, 170},
+    {"StrannikLabel", "Странник: ", &GameState::Strannik, 273, 147, 125},
+    {"LesorubLabel", "Лесоруб: ", &GameState::Lesorub, 273, 161, 125},
+};
+
+// Written only when the screen is shown.
+constexpr NumberLabel kShownLabels[] = {
+    {"Label4", "Боевой опыт: ", &GameState::Point, 273, 51, 170},
+    {"Label1", "Победы: ", &GameState::Win, 273, 99, 170},
+    {"Label2", "Поражения: ", &GameState::Lose, 273, 113, 170},
+    {"Label3", "Ничьи: ", &GameState::Noup, 273, 127, 170},
+};
+
+// The figure's frames, in the order of the equipment slots.
+constexpr QRect kSlotFrames[kEquipSlotCount] = {
+    {8, 51, 62, 65},     // Shlem
+    {8, 117, 62, 35},    // Amulet
+    {8, 153, 62, 91},    // Oruzhie
+    {8, 245, 62, 30},    // Poyas
+    {8, 276, 20, 20},    // SodPoyas1
+    {29, 276, 20, 20},   // SodPoyas2
+    {50, 276, 20, 20},   // SodPoyas3
+    {8, 297, 62, 63},    // Sapogi
+    {212, 51, 41, 20},   // SodKarman
+    {191, 51, 20, 20},   // Karman
+    {191, 72, 62, 40},   // Naruchi
+    {191, 113, 62, 40},  // Perchi
+    {191, 154, 62, 91},  // Shit
+    {191, 246, 31, 31},  // Kolco1
+    {222, 246, 31, 31},  // Kolco2
+    {191, 278, 62, 83},  // Bronya
+    {191, 362, 62, 83},  // Kolch
+};
+
+constexpr int kLabelHeight = 14;
+constexpr int kAvatarCount = 25;
+
+std::string AvatarPath(int n) { return "image\\" + std::to_string(n) + ".bmp"; }
+
+QString NumberText(const NumberLabel& label, const GameState& state) {
+  return QString::fromUtf8(label.prefix) + QString::number(state.*label.value);
+}
+
+}  // namespace
 
 TForm7::TForm7(Game& game) : Screen(game, "TForm7", 451, 481) {
+  static_assert(std::size(kRefreshedLabels) == std::tuple_size_v<decltype(refreshedLabels_)>);
+  static_assert(std::size(kShownLabels) == std::tuple_size_v<decltype(shownLabels_)>);
+  MakeFigure();
+  MakeValueLabels();
+  MakeLeftColumn();
+  MakeRightColumn();
   BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(363, 10, 80, 30));
   SetCancelButton(BackButton);
   connect(BackButton, &QPushButton::clicked, this, &TForm7::BackButtonClick);
 }
 
-void TForm7::TimerTimer() {}
+// Only shows: no picture of the figure takes clicks here.
+void TForm7::MakeFigure() {
+  for (int i = 0; i < kEquipSlotCount; ++i) {
+    SlotImages[i] = MakePicture(QString(kEquipSlots[i].name) + "Image", kSlotFrames[i]);
+  }
+  AvatarImage = MakePicture("AvatarImage", QRect(73, 61, 116, 256));
+}
 
-void TForm7::FormShow() { game_.sound.Play("sound\\ПИ вход.wav"); }
+// Labels whose text changes get a fixed frame, so a longer text is not cut off.
+QLabel* TForm7::MakeValueLabel(const char* name, int left, int top, int width) {
+  QLabel* label = MakeLabel(name, "", left, top);
+  label->resize(width, kLabelHeight);
+  return label;
+}
+
+void TForm7::MakeValueLabels() {
+  for (std::size_t i = 0; i < refreshedLabels_.size(); ++i) {
+    const NumberLabel& spec = kRefreshedLabels[i];
+    refreshedLabels_[i] = MakeValueLabel(spec.name, spec.left, spec.top, spec.width);
+  }
+  for (std::size_t i = 0; i < shownLabels_.size(); ++i) {
+    const NumberLabel& spec = kShownLabels[i];
+    shownLabels_[i] = MakeValueLabel(spec.name, spec.left, spec.top, spec.width);
+  }
+}
+
+void TForm7::MakeLeftColumn() {
+  HPLabel = MakeValueLabel("HPLabel", 73, 35, 180);
+  MoneyLabel = MakeValueLabel("MoneyLabel", 178, 12, 95);
+  MoneyLabel->setAlignment(Qt::AlignHCenter);
+  PowerButton = MakePlusButton("PowerButton", "+1 к силе", 168, 325, &TForm7::PowerButtonClick);
+  DexterityButton =
+      MakePlusButton("DexterityButton", "+1 к ловкости", 168, 339, &TForm7::DexterityButtonClick);
+  GoodLuckButton =
+      MakePlusButton("GoodLuckButton", "+1 к удаче", 168, 353, &TForm7::GoodLuckButtonClick);
+  HealthButton =
+      MakePlusButton("HealthButton", "+1 к здоровью", 168, 367, &TForm7::HealthButtonClick);
+}
+
+void TForm7::MakeRightColumn() {
+  Label6 = MakeValueLabel("Label6", 273, 79, 170);
+  StrannikButton =
+      MakePlusButton("StrannikButton", "+1 к страннику", 402, 147, &TForm7::StrannikButtonClick);
+  LesorubButton =
+      MakePlusButton("LesorubButton", "+1 к лесорубу", 402, 161, &TForm7::LesorubButtonClick);
+  UmLabel = MakeValueLabel("UmLabel", 273, 184, 170);
+  UluchLabel = MakeValueLabel("UluchLabel", 273, 371, 170);
+  for (QLabel* red : {UmLabel, UluchLabel}) red->setStyleSheet("color: red");
+  MakeLabel("AvatarLabel", "Образы:", 273, 212);
+  AvatarListBox = MakeListBox("AvatarListBox", QRect(273, 227, 150, 134));
+  for (int n = 1; n <= kAvatarCount; ++n) AvatarListBox->AddLine(std::to_string(n));
+  connect(AvatarListBox, &ListBox::Click, this, &TForm7::AvatarListBoxClick);
+}
+
+QPushButton* TForm7::MakePlusButton(const QString& name, const QString& hint, int left, int top,
+                                    void (TForm7::*handler)()) {
+  QPushButton* button = MakeButton(name, "+", hint, QRect(left, top, 16, kLabelHeight));
+  connect(button, &QPushButton::clicked, this, handler);
+  return button;
+}
+
+void TForm7::TimerTimer() {
+  const GameState& s = game_.state;
+  for (std::size_t i = 0; i < refreshedLabels_.size(); ++i)
+    refreshedLabels_[i]->setText(NumberText(kRefreshedLabels[i], s));
+  HPLabel->setText(QString::fromStdString(s.Nick) + " [" + QString::number(s.AttLevel) +
+                   "] | ХП: [" + QString::number(s.MoveAttHP) + "/" + QString::number(s.AttHP) +
+                   "]");
+  // Shown as computed: a character past the step reads a negative number.
+  Label6->setText("До уровня: " + QString::number(s.PointLev - s.Point - s.PointPeace));
+  UluchLabel->setText(
+      QString::fromStdString(CountWithWord(s.PointPar, "стат.", "стата.", "статов.")));
+  UmLabel->setText(
+      QString::fromStdString(CountWithWord(s.PointUm, "умение.", "умения.", "умений.")));
+
+  const bool statPoints = s.PointPar > 0;
+  for (QWidget* w : {static_cast<QWidget*>(UluchLabel), static_cast<QWidget*>(PowerButton),
+                     static_cast<QWidget*>(DexterityButton), static_cast<QWidget*>(GoodLuckButton),
+                     static_cast<QWidget*>(HealthButton)})
+    w->setVisible(statPoints);
+  const bool skillPoints = s.PointUm > 0;
+  UmLabel->setVisible(skillPoints);
+  StrannikButton->setVisible(skillPoints && SkillBelowCap(s, Skill::Strannik));
+  LesorubButton->setVisible(skillPoints && SkillBelowCap(s, Skill::Lesorub));
+}
+
+void TForm7::FormShow() {
+  const GameState& s = game_.state;
+  game_.sound.Play("sound\\ПИ вход.wav");
+  const char decimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
+  MoneyLabel->setText("У вас: " + QString::fromStdString(FormatFloat(s.Money, decimalPoint)) +
+                      " руб.");
+  for (std::size_t i = 0; i < shownLabels_.size(); ++i)
+    shownLabels_[i]->setText(NumberText(kShownLabels[i], s));
+  AvatarImage->Load(s.Avatar);
+  ChooseAvatarLine();
+}
+
+void TForm7::ChooseAvatarLine() {
+  for (int n = 1; n <= kAvatarCount; ++n) {
+    if (AvatarPath(n) == game_.state.Avatar) {
+      AvatarListBox->setCurrentRow(n - 1);
+      return;
+    }
+  }
+  AvatarListBox->setCurrentRow(-1);
+}
+
+void TForm7::AvatarListBoxClick() {
+  const int line = AvatarListBox->currentRow();
+  if (line < 0) return;
+  game_.state.Avatar = AvatarPath(line + 1);
+  AvatarImage->Load(game_.state.Avatar);
+}
+
+void TForm7::PowerButtonClick() { SpendStatPoint(game_.state, Stat::Power); }
+void TForm7::DexterityButtonClick() { SpendStatPoint(game_.state, Stat::Dexterity); }
+void TForm7::GoodLuckButtonClick() { SpendStatPoint(game_.state, Stat::GoodLuck); }
+void TForm7::HealthButtonClick() { SpendStatPoint(game_.state, Stat::Health); }
+void TForm7::StrannikButtonClick() { SpendSkillPoint(game_.state, Skill::Strannik); }
+void TForm7::LesorubButtonClick() { SpendSkillPoint(game_.state, Skill::Lesorub); }
 
 void TForm7::BackButtonClick() {
   LeaveToMenu([this] { PlayLeave(); });

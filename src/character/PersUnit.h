@@ -1,8 +1,14 @@
 #pragma once
 
-#include "shell/Screen.h"
+#include <array>
 
+#include "shell/Screen.h"
+#include "state/GameState.h"
+
+class QLabel;
 class QPushButton;
+class ListBox;
+class PictureBox;
 
 // The character screen: avatar, values, experience, stat and skill points.
 class TForm7 : public Screen {
@@ -11,11 +17,35 @@ class TForm7 : public Screen {
  public:
   explicit TForm7(Game& game);
 
-  // The label refresh of the game's 1 ms timer.
+  // The label refresh of the game's 1 ms timer: writes only what changed.
   void TimerTimer();
 
+  // The figure: the seventeen slot pictures in slot order, then the avatar.
+  std::array<PictureBox*, kEquipSlotCount> SlotImages;
+  PictureBox* AvatarImage;
+
+  QLabel* MoneyLabel;
+  QLabel* HPLabel;
+  QLabel* Label6;
+  QLabel* UmLabel;
+  QLabel* UluchLabel;
+  ListBox* AvatarListBox;
+
+  QPushButton* PowerButton;
+  QPushButton* DexterityButton;
+  QPushButton* GoodLuckButton;
+  QPushButton* HealthButton;
+  QPushButton* StrannikButton;
+  QPushButton* LesorubButton;
   QPushButton* BackButton;
 
+  void AvatarListBoxClick();
+  void PowerButtonClick();
+  void DexterityButtonClick();
+  void GoodLuckButtonClick();
+  void HealthButtonClick();
+  void StrannikButtonClick();
+  void LesorubButtonClick();
   void BackButtonClick();
 
  protected:
@@ -23,5 +53,17 @@ class TForm7 : public Screen {
   void FormClose(QCloseEvent* event) override;
 
  private:
+  void MakeFigure();
+  QLabel* MakeValueLabel(const char* name, int left, int top, int width);
+  void MakeValueLabels();
+  void MakeLeftColumn();
+  void MakeRightColumn();
+  QPushButton* MakePlusButton(const QString& name, const QString& hint, int left, int top,
+                              void (TForm7::*handler)());
+  void ChooseAvatarLine();
   void PlayLeave();
+
+  // The labels "prefix + member" the timer refreshes and those written on showing.
+  std::array<QLabel*, 13> refreshedLabels_;
+  std::array<QLabel*, 4> shownLabels_;
 };
