@@ -1,0 +1,206 @@
+#include "fight/Loot.h"
+
+#include "core/Random.h"
+
+namespace {
+
+// A kind's loot row; kNotSet leaves the member as it was.
+inline constexpr int kNotSet = -1;
+inline constexpr int kDrawnGem = 0;
+
+struct KindLootRow {
+  int group;
+  int item;
+  int diamond;
+  int gem;
+  int money;
+};
+
+// Index 0 unused.
+constexpr KindLootRow kKindLoot[] = {
+    {},
+    // group     item      diamond  gem      money
+    {kDrawnGem, kNotSet, 95, 90, 85},  // 1
+    {kDrawnGem, kNotSet, 95, 90, 85},  // 2
+    {kDrawnGem, kNotSet, 95, 90, 85},  // 3
+    {kDrawnGem, kNotSet, 95, 90, 85},  // 4
+    {kDrawnGem, kNotSet, 95, 90, 85},  // 5
+    {kDrawnGem, kNotSet, 95, 90, 85},  // 6
+    {17, 80, kNotSet, kNotSet, 85},    // 7
+    {18, 80, kNotSet, kNotSet, 85},    // 8
+    {kDrawnGem, kNotSet, 95, 90, 85},  // 9
+    {kDrawnGem, kNotSet, 95, 90, 85},  // 10
+    {kDrawnGem, kNotSet, 90, 85, 80},  // 11
+    {6, 81, kNotSet, kNotSet, 85},     // 12
+    {7, 81, kNotSet, kNotSet, 85},     // 13
+    {8, 82, kNotSet, kNotSet, 85},     // 14
+    {9, 82, kNotSet, kNotSet, 85},     // 15
+    {10, 82, kNotSet, kNotSet, 85},    // 16
+    {11, 83, kNotSet, kNotSet, 85},    // 17
+    {12, 83, kNotSet, kNotSet, 85},    // 18
+    {13, 84, kNotSet, kNotSet, 85},    // 19
+    {14, 84, kNotSet, kNotSet, 85},    // 20
+    {15, 89, kNotSet, kNotSet, 85},    // 21
+    {16, 90, kNotSet, kNotSet, 85},    // 22
+};
+constexpr int kLastKind = 22;
+
+constexpr const char* kRuby[] = {"Рубин [1]"};
+constexpr const char* kTopaz[] = {"Топаз [1]"};
+constexpr const char* kEmerald[] = {"Изумруд [1]"};
+constexpr const char* kSapphire[] = {"Сапфир [1]"};
+constexpr const char* kDiamond[] = {"Алмаз [1]"};
+constexpr const char* kKeeperSet[] = {"Кольцо хранителя", "Нож хранителя"};
+constexpr const char* kForestSet[] = {"Кольцо леса", "Нож леса", "Оберег леса", "Перчатки леса",
+                                      "Трезубец леса"};
+constexpr const char* kFateSet[] = {"Кольцо судьбы", "Нож судьбы", "Перчатки судьбы"};
+constexpr const char* kIceSet[] = {"Броня льда", "Кольцо льда", "Клинок льда"};
+constexpr const char* kBalanceSet[] = {"Броня равновесия", "Наручи равновесия", "Нож равновесия"};
+constexpr const char* kRuinSet[] = {"Амулет разрушения",   "Кольцо разрушения",
+                                    "Нож разрушения",      "Оружие разрушения",
+                                    "Перчатки разрушения", "Сапоги разрушения"};
+constexpr const char* kGuardSet[] = {"Броня охранника",  "Дубина охранника",   "Кольцо охранника",
+                                     "Наручи охранника", "Перчатки охранника", "Пояс охранника",
+                                     "Сапоги охранника", "Цеп охранника"};
+constexpr const char* kLightSet[] = {"Амулет света", "Броня света",    "Когти света",
+                                     "Кольцо света", "Перчатки света", "Сапоги света",
+                                     "Шлем света"};
+constexpr const char* kDarkSet[] = {"Доспех тьмы",   "Кинжал тьмы", "Кольцо тьмы", "Наручи тьмы",
+                                    "Перчатки тьмы", "Пояс тьмы",   "Сапоги тьмы", "Шлем тьмы"};
+constexpr const char* kFriendSet[] = {"Алебарда друга"};
+constexpr const char* kMasterSet[] = {
+    "Амулет Мастера",   "Броня Мастера", "Кольцо Мастера", "Меч Мастера",  "Наручи Мастера",
+    "Перчатки Мастера", "Пояс Мастера",  "Сапоги Мастера", "Шлем Мастера", "Щит Мастера"};
+constexpr const char* kGoblinSet[] = {
+    "Доспех гоблина",   "Каска гоблина",    "Наручи гоблина", "Оберег гоблина",   "Палаш гоблина",
+    "Перстень гоблина", "Перчатки гоблина", "Пояс гоблина",   "Сандалии гоблина", "Щит гоблина"};
+constexpr const char* kOrcSet[] = {"Амулет орка",   "Броня орка", "Кольцо орка", "Наручи орка",
+                                   "Перчатки орка", "Пояс орка",  "Сапоги орка", "Шлем орка",
+                                   "Щит орка",      "Ятаган орка"};
+
+enum class Threshold { Item, Diamond, Gem };
+
+struct LootGroupRow {
+  int roll;  // the roll that must beat the threshold
+  Threshold threshold;
+  std::span<const char* const> items;
+};
+
+// Index 0 unused.
+constexpr LootGroupRow kLootGroups[] = {
+    {},
+    {3, Threshold::Gem, kRuby},         // 1
+    {4, Threshold::Gem, kTopaz},        // 2
+    {4, Threshold::Gem, kEmerald},      // 3
+    {4, Threshold::Gem, kSapphire},     // 4
+    {2, Threshold::Diamond, kDiamond},  // 5
+    {1, Threshold::Item, kKeeperSet},   // 6, kind 12
+    {1, Threshold::Item, kForestSet},   // 7, kind 13
+    {1, Threshold::Item, kFateSet},     // 8, kind 14
+    {1, Threshold::Item, kIceSet},      // 9, kind 15
+    {1, Threshold::Item, kBalanceSet},  // 10, kind 16
+    {1, Threshold::Item, kRuinSet},     // 11, kind 17
+    {1, Threshold::Item, kGuardSet},    // 12, kind 18
+    {1, Threshold::Item, kLightSet},    // 13, kind 19
+    {1, Threshold::Item, kDarkSet},     // 14, kind 20
+    {1, Threshold::Item, kFriendSet},   // 15, kind 21
+    {1, Threshold::Item, kMasterSet},   // 16, kind 22
+    {1, Threshold::Item, kGoblinSet},   // 17, kind 7
+    {1, Threshold::Item, kOrcSet},      // 18, kind 8
+};
+constexpr int kSingleItemGroup = 15;
+
+void SetUnlessNotSet(int& member, int value) {
+  if (value != kNotSet) member = value;
+}
+
+int ThresholdOf(const LootThresholds& thresholds, Threshold which) {
+  switch (which) {
+    case Threshold::Item:
+      return thresholds.Item;
+    case Threshold::Diamond:
+      return thresholds.Diamond;
+    case Threshold::Gem:
+      return thresholds.Gem;
+  }
+  return thresholds.Item;
+}
+
+bool IsGroup(int group) { return group >= 1 && group <= kLootGroupCount; }
+
+// Cyrillic capitals А..Я in UTF-8 become their small letters; anything else stays.
+void LowerFirstLetter(std::string& text) {
+  if (text.size() < 2 || static_cast<unsigned char>(text[0]) != 0xD0) return;
+  const auto second = static_cast<unsigned char>(text[1]);
+  if (second >= 0x90 && second <= 0x9F) {
+    text[1] = static_cast<char>(second + 0x20);  // А..П → а..п
+  } else if (second >= 0xA0 && second <= 0xAF) {
+    text[0] = static_cast<char>(0xD1);  // Р..Я → р..я
+    text[1] = static_cast<char>(second - 0x20);
+  } else if (second == 0x81) {
+    text[0] = static_cast<char>(0xD1);  // Ё → ё
+    text[1] = static_cast<char>(0x91);
+  }
+}
+
+// Feminine nouns: -а takes -у, -я takes -ю ("броню", "алебарду").
+void FirstWordToAccusative(std::string& text) {
+  const std::size_t end = text.find(' ');
+  const std::size_t wordEnd = end == std::string::npos ? text.size() : end;
+  if (wordEnd < 2) return;
+  const std::string ending = text.substr(wordEnd - 2, 2);
+  if (ending == "а") text.replace(wordEnd - 2, 2, "у");
+  if (ending == "я") text.replace(wordEnd - 2, 2, "ю");
+}
+
+}  // namespace
+
+void DrawLootRolls(LootDraw& loot, Random& random) {
+  for (int roll = 1; roll <= kLootRollCount; ++roll) loot.Rolls[roll] = random.RandomInt(100) + 1;
+  loot.Group = random.RandomInt(kGemGroupCount) + 1;
+}
+
+void ApplyKindLoot(LootDraw& loot, int kind) {
+  if (kind < 1 || kind > kLastKind) return;
+  const KindLootRow& row = kKindLoot[kind];
+  if (row.group != kDrawnGem) loot.Group = row.group;
+  SetUnlessNotSet(loot.Thresholds.Item, row.item);
+  SetUnlessNotSet(loot.Thresholds.Diamond, row.diamond);
+  SetUnlessNotSet(loot.Thresholds.Gem, row.gem);
+  SetUnlessNotSet(loot.Thresholds.Money, row.money);
+}
+
+void ShiftThresholds(LootThresholds& thresholds, int shift) {
+  thresholds.Item += shift;
+  thresholds.Diamond += shift;
+  thresholds.Gem += shift;
+  thresholds.Money += shift;
+}
+
+bool LootGroupWins(const LootDraw& loot) {
+  if (!IsGroup(loot.Group)) return false;
+  const LootGroupRow& row = kLootGroups[loot.Group];
+  return loot.Rolls[row.roll] > ThresholdOf(loot.Thresholds, row.threshold);
+}
+
+std::span<const char* const> LootGroupItems(int group) {
+  if (!IsGroup(group)) return {};
+  return kLootGroups[group].items;
+}
+
+bool LootGroupDrawsChoice(int group) { return group > kGemGroupCount && group != kSingleItemGroup; }
+
+std::string FoundItemMessage(const std::string& itemName) {
+  std::string name = itemName;
+  LowerFirstLetter(name);
+  FirstWordToAccusative(name);
+  return "Вы нашли " + name + ".";
+}
+
+bool MoneyDropped(const LootDraw& loot) {
+  return loot.Rolls[kLootRollCount] > loot.Thresholds.Money;
+}
+
+int DrawMoneyFound(int kind, Random& random) { return random.RandomInt(10 * kind) + 1; }
+
+std::string FoundMoneyMessage(int money) { return "Вы нашли " + std::to_string(money) + " руб."; }
