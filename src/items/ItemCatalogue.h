@@ -74,6 +74,7 @@ struct ItemKind {
   std::vector<Modifier> modifiers;       // shown values, in StatWord order
   int levelRequirement = 0;              // 0 = none
   int healthRequirement = 0;             // 0 = none
+  std::string requirementNote;           // a rule shown above the health line, or empty
   std::vector<std::string> effectLines;  // potions and scrolls
   float SalePrice() const { return static_cast<float>(price) / 2.0f; }
   std::string Picture() const { return "image\\" + name + ".bmp"; }

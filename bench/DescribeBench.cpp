@@ -1,0 +1,11 @@
+#include <benchmark/benchmark.h>
+
+#include "items/ItemCatalogue.h"
+
+// Describing every kind once: what a player clicking through every list would cost.
+static void DescribeEveryKind(benchmark::State& state) {
+  for (auto _ : state) {
+    for (const ItemKind& kind : AllItemKinds()) benchmark::DoNotOptimize(DescribeItem(kind.name));
+  }
+}
+BENCHMARK(DescribeEveryKind)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();

@@ -1,0 +1,66 @@
+#include "items/ItemCatalogue.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string PriceLine(int price) { return "Цена: " + std::to_string(price) + " рублей"; }
+
+std::string ModifierLine(const Modifier& modifier) {
+  return std::string(StatWordText(modifier.word)) + ": " + std::to_string(modifier.amount);
+}
+
+void AddModifierLines(const ItemKind& kind, Lines& lines) {
+  for (const Modifier& modifier : kind.modifiers) lines.push_back(ModifierLine(modifier));
+}
+
+void AddWearableLines(const ItemKind& kind, Lines& lines) {
+  lines.emplace_back();
+  AddModifierLines(kind, lines);
+  if (kind.levelRequirement == 0) return;
+  lines.insert(lines.end(), {"", "Требования:", "Левел: " + std::to_string(kind.levelRequirement)});
+}
+
+void AddConsumableLines(const ItemKind& kind, Lines& lines) {
+  if (!kind.effectLines.empty()) {
+    lines.emplace_back();
+    lines.insert(lines.end(), kind.effectLines.begin(), kind.effectLines.end());
+  }
+  if (kind.healthRequirement == 0) return;
+  lines.insert(lines.end(), {"", "Требования:"});
+  if (!kind.requirementNote.empty()) lines.push_back(kind.requirementNote);
+  lines.push_back("Здоровье: " + std::to_string(kind.healthRequirement));
+}
+
+void AddGemLines(const ItemKind& kind, Lines& lines) {
+  lines.insert(lines.end(), {"", "Бонус", ""});
+  AddModifierLines(kind, lines);
+}
+
+bool IsConsumable(const ItemKind& kind) {
+  return kind.category == ShopCategory::Zelik || kind.category == ShopCategory::Svitok;
+}
+
+}  // namespace
+
+std::vector<std::string> DescribeItem(std::string_view name) {
+  const ItemKind* kind = FindItem(name);
+  if (!kind) return {};
+  Lines lines{PriceLine(kind->price)};
+  switch (kind->itemClass) {
+    case ItemClass::Gem:
+      AddGemLines(*kind, lines);
+      break;
+    case ItemClass::Logs:
+      break;
+    case ItemClass::Shop:
+    case ItemClass::Loot:
+      if (IsConsumable(*kind)) {
+        AddConsumableLines(*kind, lines);
+      } else {
+        AddWearableLines(*kind, lines);
+      }
+      break;
+  }
+  return lines;
+}
