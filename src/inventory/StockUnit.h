@@ -2,8 +2,11 @@
 
 #include <string>
 
+#include "inventory/SlotFigure.h"
+#include "inventory/StatPoints.h"
 #include "shell/Screen.h"
 
+class QLabel;
 class QPushButton;
 class ListBox;
 
@@ -20,10 +23,41 @@ class TForm5 : public Screen {
   // The backpack and the bonus list; saved beside GameState.
   ListBox* SubjectListBox;
   ListBox* TransListBox;
+  // The description of the chosen backpack line (the control "ListBox").
+  ListBox* ParamListBox;
   std::string SelectedItem;
 
+  SlotFigure Figure;
+
+  QLabel* HPLabel;
+  QLabel* PowerLabel;
+  QLabel* DexterityLabel;
+  QLabel* GoodLuckLabel;
+  QLabel* HealthLabel;
+  QLabel* KickLabel;
+  QLabel* KBLabel;
+  QLabel* UlovLabel;
+  QLabel* TochLabel;
+  QLabel* SokrLabel;
+  QLabel* StoiLabel;
+  QLabel* MoneyLabel;
+  QLabel* UluchLabel;
+
+  QPushButton* PowerButton;
+  QPushButton* DexterityButton;
+  QPushButton* GoodLuckButton;
+  QPushButton* HealthButton;
+  QPushButton* DressButton;
+  QPushButton* SellButton;
+  QPushButton* DragButton;
+  QPushButton* Drag2Button;
+  QPushButton* TransButton;
   QPushButton* BackButton;
 
+  void PowerButtonClick() { SpendPoint(StatPointTarget::Power); }
+  void DexterityButtonClick() { SpendPoint(StatPointTarget::Dexterity); }
+  void GoodLuckButtonClick() { SpendPoint(StatPointTarget::GoodLuck); }
+  void HealthButtonClick() { SpendPoint(StatPointTarget::Health); }
   void BackButtonClick();
 
  protected:
@@ -31,5 +65,11 @@ class TForm5 : public Screen {
   void FormClose(QCloseEvent* event) override;
 
  private:
+  void MakeStatLabels();
+  void MakeLists();
+  void MakeButtons();
+  QPushButton* MakePlusButton(const QString& name, const QString& hint, int top);
+  void SpendPoint(StatPointTarget target);
+  void ShowMoney();
   void PlayLeave();
 };

@@ -1,0 +1,76 @@
+#include "inventory/SlotFigure.h"
+
+#include <QRect>
+#include <cstring>
+
+#include "widgets/PictureBox.h"
+
+namespace {
+
+struct FigureFrame {
+  const char* name;  // the slot's member name, or "Avatar"
+  QRect frame;
+};
+
+// The figure's frames, as the inventory's layout gives them.
+const FigureFrame kFigureFrames[] = {
+    {"Shlem", QRect(8, 51, 62, 65)},       {"Amulet", QRect(8, 117, 62, 35)},
+    {"Oruzhie", QRect(8, 153, 62, 91)},    {"Poyas", QRect(8, 245, 62, 30)},
+    {"SodPoyas1", QRect(8, 276, 20, 20)},  {"SodPoyas2", QRect(29, 276, 20, 20)},
+    {"SodPoyas3", QRect(50, 276, 20, 20)}, {"Sapogi", QRect(8, 297, 62, 63)},
+    {"Avatar", QRect(73, 61, 116, 256)},   {"Karman", QRect(191, 51, 20, 20)},
+    {"SodKarman", QRect(212, 51, 41, 20)}, {"Naruchi", QRect(191, 72, 62, 40)},
+    {"Perchi", QRect(191, 113, 62, 40)},   {"Shit", QRect(191, 154, 62, 91)},
+    {"Kolco1", QRect(191, 246, 31, 31)},   {"Kolco2", QRect(222, 246, 31, 31)},
+    {"Bronya", QRect(191, 278, 62, 83)},   {"Kolch", QRect(191, 362, 62, 83)},
+};
+
+int SlotIndex(const char* name) {
+  for (int i = 0; i < kEquipSlotCount; ++i) {
+    if (std::strcmp(kEquipSlots[i].name, name) == 0) return i;
+  }
+  return -1;
+}
+
+bool IsChainMail(const EquipSlotInfo& slot) { return std::strcmp(slot.name, "Kolch") == 0; }
+
+}  // namespace
+
+PictureBox* SlotFigure::Slot(const char* name) const {
+  const int index = SlotIndex(name);
+  return index < 0 ? nullptr : pictures[index];
+}
+
+SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder) {
+  SlotFigure figure;
+  for (const FigureFrame& frame : kFigureFrames) {
+    auto* picture = new PictureBox(folder, QString(frame.name) + "Image", parent);
+    picture->setGeometry(frame.frame);
+    const int index = SlotIndex(frame.name);
+    (index < 0 ? figure.avatar : figure.pictures[index]) = picture;
+  }
+  return figure;
+}
+
+void ShowSlotPictures(const GameState& state, const SlotFigure& figure) {
+  for (int i = 0; i < kEquipSlotCount; ++i) {
+    const EquipSlotInfo& slot = kEquipSlots[i];
+    if (!IsChainMail(slot)) {
+      figure.pictures[i]->Load(state.*slot.picture);
+      continue;
+    }
+    // The chain mail has no empty picture: its frame shows only while one is worn.
+    const bool worn = state.*slot.hint != kEmptySlot;
+    if (worn) figure.pictures[i]->Load(state.*slot.picture);
+    figure.pictures[i]->setVisible(worn);
+  }
+}
+
+void ShowSlotHints(const GameState& state, const SlotFigure& figure) {
+  for (int i = 0; i < kEquipSlotCount; ++i) {
+    const std::string& hint = state.*kEquipSlots[i].hint;
+    // An empty chain-mail hint (an old save) leaves the picture's hint alone.
+    if (IsChainMail(kEquipSlots[i]) && hint.empty()) continue;
+    figure.pictures[i]->setToolTip(QString::fromStdString(hint));
+  }
+}
