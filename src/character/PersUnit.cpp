@@ -154,23 +154,37 @@ QPushButton* TForm7::MakePlusButton(const QString& name, const QString& hint, in
 
 void TForm7::TimerTimer() {
   const GameState& s = game_.state;
-  for (std::size_t i = 0; i < refreshedLabels_.size(); ++i)
-    refreshedLabels_[i]->setText(NumberText(kRefreshedLabels[i], s));
-  HPLabel->setText(QString::fromStdString(s.Nick) + " [" + QString::number(s.AttLevel) +
-                   "] | ХП: [" + QString::number(s.MoveAttHP) + "/" + QString::number(s.AttHP) +
-                   "]");
+  for (std::size_t i = 0; i < refreshedLabels_.size(); ++i) {
+    if (refreshedValues_[i].Changed(s.*kRefreshedLabels[i].value))
+      refreshedLabels_[i]->setText(NumberText(kRefreshedLabels[i], s));
+  }
+  if (hitPoints_.Changed({s.Nick, s.AttLevel, s.MoveAttHP, s.AttHP})) {
+    HPLabel->setText(QString::fromStdString(s.Nick) + " [" + QString::number(s.AttLevel) +
+                     "] | ХП: [" + QString::number(s.MoveAttHP) + "/" + QString::number(s.AttHP) +
+                     "]");
+  }
   // Shown as computed: a character past the step reads a negative number.
-  Label6->setText("До уровня: " + QString::number(s.PointLev - s.Point - s.PointPeace));
-  UluchLabel->setText(
-      QString::fromStdString(CountWithWord(s.PointPar, "стат.", "стата.", "статов.")));
-  UmLabel->setText(
-      QString::fromStdString(CountWithWord(s.PointUm, "умение.", "умения.", "умений.")));
+  const int toNextLevel = s.PointLev - s.Point - s.PointPeace;
+  if (toNextLevel_.Changed(toNextLevel))
+    Label6->setText("До уровня: " + QString::number(toNextLevel));
+  if (statPoints_.Changed(s.PointPar)) {
+    UluchLabel->setText(
+        QString::fromStdString(CountWithWord(s.PointPar, "стат.", "стата.", "статов.")));
+  }
+  if (skillPoints_.Changed(s.PointUm)) {
+    UmLabel->setText(
+        QString::fromStdString(CountWithWord(s.PointUm, "умение.", "умения.", "умений.")));
+  }
+  ShowPointButtons();
+}
 
+// setVisible returns at once when nothing changes.
+void TForm7::ShowPointButtons() {
+  const GameState& s = game_.state;
   const bool statPoints = s.PointPar > 0;
-  for (QWidget* w : {static_cast<QWidget*>(UluchLabel), static_cast<QWidget*>(PowerButton),
-                     static_cast<QWidget*>(DexterityButton), static_cast<QWidget*>(GoodLuckButton),
-                     static_cast<QWidget*>(HealthButton)})
-    w->setVisible(statPoints);
+  UluchLabel->setVisible(statPoints);
+  for (QPushButton* button : {PowerButton, DexterityButton, GoodLuckButton, HealthButton})
+    button->setVisible(statPoints);
   const bool skillPoints = s.PointUm > 0;
   UmLabel->setVisible(skillPoints);
   StrannikButton->setVisible(skillPoints && SkillBelowCap(s, Skill::Strannik));

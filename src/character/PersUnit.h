@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
+#include <tuple>
 
 #include "shell/Screen.h"
 #include "state/GameState.h"
@@ -63,7 +66,25 @@ class TForm7 : public Screen {
   void ChooseAvatarLine();
   void PlayLeave();
 
+  void ShowPointButtons();
+
+  // What a refreshed label last showed: the refresh formats only what changed.
+  template <typename T>
+  struct ShownValue {
+    std::optional<T> value;
+    bool Changed(const T& now) {
+      if (value == now) return false;
+      value = now;
+      return true;
+    }
+  };
+
   // The labels "prefix + member" the timer refreshes and those written on showing.
   std::array<QLabel*, 13> refreshedLabels_;
+  std::array<ShownValue<int>, 13> refreshedValues_;
   std::array<QLabel*, 4> shownLabels_;
+  ShownValue<std::tuple<std::string, int, int, int>> hitPoints_;
+  ShownValue<int> toNextLevel_;
+  ShownValue<int> statPoints_;
+  ShownValue<int> skillPoints_;
 };
