@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "core/Cp1251.h"
+#include "core/Format.h"
+#include "core/Json.h"
+
+TEST(Cp1251, RoundTripsRussianText) {
+  const std::string text = "Вася ёЁ Щит №5 «рубль»";
+  const auto bytes = Utf8ToCp1251(text);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(bytes->size(), CharacterCount(text));
+  EXPECT_EQ(static_cast<unsigned char>((*bytes)[0]), 0xC2);  // В
+  EXPECT_EQ(Cp1251ToUtf8(*bytes), text);
+}
+
+TEST(Cp1251, RefusesWhatTheCodePageCannotHold) {
+  EXPECT_FALSE(Utf8ToCp1251("日本").has_value());
+  EXPECT_FALSE(Utf8ToCp1251("smile 😀").has_value());
+  EXPECT_FALSE(FitsCp1251("\xC3"));      // truncated sequence
+  EXPECT_FALSE(FitsCp1251("\x80\x80"));  // stray continuation bytes
+  EXPECT_TRUE(FitsCp1251("plain ASCII"));
+}
+
+TEST(Cp1251, EveryByteDecodes) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  const std::string text = Cp1251ToUtf8(all);
+  // Only the one unused byte cannot come back.
+  const auto back = Utf8ToCp1251(text);
+  EXPECT_FALSE(back.has_value());
+  all.erase(0x98, 1);
+  EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(all)), all);
+}
+
+TEST(Cp1251, CountsCharactersNotBytes) {
+  EXPECT_EQ(CharacterCount("Вася"), 4u);
+  EXPECT_EQ(CharacterCount(""), 0u);
+  EXPECT_EQ(CharacterCount("ab"), 2u);
+}
+
+TEST(Format, FloatsInTheirShortestForm) {
+  EXPECT_EQ(FormatFloat(2000.0f), "2000");
+  EXPECT_EQ(FormatFloat(2087.5f), "2087.5");
+  EXPECT_EQ(FormatFloat(87.5f, ','), "87,5");
+  EXPECT_EQ(FormatFloat(0.1f), "0.1");
+  EXPECT_EQ(FormatFloat(-12.5f), "-12.5");
+}
+
+TEST(Format, ParsesEitherDecimalSeparator) {
+  EXPECT_EQ(ParseFloat("2087.5"), 2087.5f);
+  EXPECT_EQ(ParseFloat("2087,5"), 2087.5f);
+  EXPECT_EQ(ParseFloat("2000"), 2000.0f);
+  EXPECT_FALSE(ParseFloat("").has_value());
+  EXPECT_FALSE(ParseFloat("12abc").has_value());
+  EXPECT_FALSE(ParseFloat("nan").has_value());
+  EXPECT_FALSE(ParseFloat("1e999").has_value());
+}
+
+TEST(Format, ParsesOnlyWhole32BitIntegers) {
+  EXPECT_EQ(ParseInt("-15"), -15);
+  EXPECT_EQ(ParseInt("+7"), 7);
+  EXPECT_EQ(ParseInt("2147483647"), 2147483647);
+  EXPECT_FALSE(ParseInt("2147483648").has_value());
+  EXPECT_FALSE(ParseInt("1.5").has_value());
+  EXPECT_FALSE(ParseInt(" 3").has_value());
+  EXPECT_FALSE(ParseInt("").has_value());
+}
+
+TEST(Format, CountingWordsFollowTheGamesList) {
+  auto stats = [](int n) { return CountWithWord(n, "стат.", "стата.", "статов."); };
+  EXPECT_EQ(stats(1), "Остался: 1 стат.");
+  EXPECT_EQ(stats(21), "Остался: 21 стат.");
+  EXPECT_EQ(stats(71), "Остался: 71 стат.");
+  EXPECT_EQ(stats(3), "Осталось: 3 стата.");
+  EXPECT_EQ(stats(22), "Осталось: 22 стата.");
+  EXPECT_EQ(stats(74), "Осталось: 74 стата.");
+  EXPECT_EQ(stats(0), "Осталось: 0 статов.");
+  EXPECT_EQ(stats(5), "Осталось: 5 статов.");
+  EXPECT_EQ(stats(11), "Осталось: 11 статов.");
+  EXPECT_EQ(stats(12), "Осталось: 12 статов.");
+  // The game's list ends at 71 and 74.
+  EXPECT_EQ(stats(81), "Осталось: 81 статов.");
+  EXPECT_EQ(stats(82), "Осталось: 82 статов.");
+}
+
+TEST(Json, QuotesAndEscapes) {
+  EXPECT_EQ(JsonQuote("image\\p0.bmp"), "\"image\\\\p0.bmp\"");
+  EXPECT_EQ(JsonQuote("a\"b\nc"), "\"a\\\"b\\nc\"");
+  EXPECT_EQ(JsonQuote("Вася"), "\"Вася\"");
+  EXPECT_EQ(JsonValue(std::vector<std::string>{"Шлем слепоты", "Зелье ХП"}),
+            "[\"Шлем слепоты\",\"Зелье ХП\"]");
+  EXPECT_EQ(JsonValue(std::vector<std::string>{}), "[]");
+  EXPECT_EQ(JsonValue(2087.5f), "2087.5");
+  EXPECT_EQ(JsonValue(true), "true");
+  EXPECT_EQ(JsonValue(-3), "-3");
+}
+
+TEST(Json, ParsesScalars) {
+  EXPECT_EQ(ParseJsonScalar("12"), ScriptValue(12));
+  EXPECT_EQ(ParseJsonScalar("2087.5"), ScriptValue(2087.5f));
+  EXPECT_EQ(ParseJsonScalar("false"), ScriptValue(false));
+  EXPECT_EQ(ParseJsonScalar("\"image\\\\1.bmp\""), ScriptValue(std::string("image\\1.bmp")));
+  EXPECT_EQ(ParseJsonScalar("\"\\u0416\""), ScriptValue(std::string("Ж")));
+  EXPECT_FALSE(ParseJsonScalar("\"open").has_value());
+  EXPECT_FALSE(ParseJsonScalar("\"bad \\q\"").has_value());
+  EXPECT_FALSE(ParseJsonScalar("\"\\u12\"").has_value());
+  EXPECT_FALSE(ParseJsonScalar("twelve").has_value());
+  EXPECT_FALSE(ParseJsonScalar("").has_value());
+}
