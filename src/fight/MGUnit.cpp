@@ -1,27 +1,249 @@
 #include "fight/MGUnit.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <ctime>
 
+#include "fight/Resolution.h"
 #include "shell/Game.h"
+#include "widgets/ListBox.h"
+#include "widgets/PictureBox.h"
+#include "world/StartUnit.h"
+
+namespace {
+
+constexpr int kPlayerLeft = 5;
+constexpr int kOpponentLeft = 527;
+constexpr int kSideWidth = 370;
+constexpr int kSlotSize = 40;
+
+// Where each picture of a figure sits, from the side's left edge.
+struct FigurePlace {
+  const char* slot;
+  int left;
+  int top;
+};
+// clang-format off
+constexpr FigurePlace kFigure[] = {
+  {"Shlem", 5, 28},       {"Naruchi", 175, 28},
+  {"Amulet", 5, 72},      {"Perchi", 175, 72},
+  {"Oruzhie", 5, 116},    {"Shit", 175, 116},
+  {"Poyas", 5, 160},      {"Bronya", 175, 160},
+  {"SodPoyas1", 5, 204},  {"SodPoyas2", 49, 204}, {"SodPoyas3", 93, 204},
+  {"SodKarman", 137, 204}, {"Karman", 181, 204},
+  {"Sapogi", 5, 248},     {"Kolco1", 49, 248},    {"Kolco2", 93, 248}, {"Kolch", 137, 248},
+};
+
+// The value column of either side: label name, caption, the player's and the
+// opponent's value.
+struct ValueLine {
+  const char* name;
+  const char* caption;
+  int GameState::* player;
+  int OpponentRecord::* opponent;
+};
+constexpr ValueLine kValueLines[] = {
+  {"Power",     "Сила: ",        &GameState::AttPower,     &OpponentRecord::Power},
+  {"Dexterity", "Ловкость: ",    &GameState::AttDexterity, &OpponentRecord::Dexterity},
+  {"GoodLuck",  "Удача: ",       &GameState::AttGoodLuck,  &OpponentRecord::GoodLuck},
+  {"Health",    "Здоровье: ",    &GameState::AttHealth,    &OpponentRecord::Health},
+  {"Kick",      "Удар: ",        &GameState::AttKick,      &OpponentRecord::Kick},
+  {"KB",        "Класс брони: ", &GameState::AttKB,        &OpponentRecord::KB},
+  {"Ulov",      "Уловка: ",      &GameState::AttUlov,      &OpponentRecord::Ulov},
+  {"Toch",      "Точность: ",    &GameState::AttToch,      &OpponentRecord::Toch},
+  {"Sokr",      "Сокрушение: ",  &GameState::AttSokr,      &OpponentRecord::Sokr},
+  {"Stoi",      "Стойкость: ",   &GameState::AttStoi,      &OpponentRecord::Stoi},
+};
+
+const char* const kBoxCaptions[9] = {
+  "",
+  "Удар в голову", "Удар в торс", "Удар в живот", "Удар по ногам",
+  "Блок головы",   "Блок торса",  "Блок живота",  "Блок ног",
+};
+
+// The number fields of an opponent as the script mode names them.
+struct OpponentField {
+  const char* name;
+  int OpponentRecord::* member;
+};
+constexpr OpponentField kOpponentFields[] = {
+  {"Kind", &OpponentRecord::Kind},           {"HP", &OpponentRecord::HP},
+  {"CurHP", &OpponentRecord::CurHP},         {"Power", &OpponentRecord::Power},
+  {"Dexterity", &OpponentRecord::Dexterity}, {"GoodLuck", &OpponentRecord::GoodLuck},
+  {"Health", &OpponentRecord::Health},       {"Kick", &OpponentRecord::Kick},
+  {"KB", &OpponentRecord::KB},               {"Ulov", &OpponentRecord::Ulov},
+  {"Toch", &OpponentRecord::Toch},           {"Sokr", &OpponentRecord::Sokr},
+  {"Stoi", &OpponentRecord::Stoi},           {"StrikesPerMove", &OpponentRecord::StrikesPerMove},
+};
+
+// The whole-number members of a fight, for the script mode.
+struct FightNumber {
+  const char* name;
+  int FightState::* value;
+};
+constexpr FightNumber kFightNumbers[] = {
+  {"CurrentIndex", &FightState::CurrentIndex},
+  // the opponent's choices of the move
+  {"OppStrikeZone", &FightState::OppStrikeZone},   {"BlockPattern", &FightState::BlockPattern},
+  {"StrikePattern", &FightState::StrikePattern},   {"PlayerBlocked", &FightState::PlayerBlocked},
+  {"StrikesLeft", &FightState::StrikesLeft},       {"DamageToPlayer", &FightState::DamageToPlayer},
+  {"DamageToOpponent", &FightState::DamageToOpponent},
+  // potions and scrolls
+  {"PoisonActive", &FightState::PoisonActive},     {"PoisonRefused", &FightState::PoisonRefused},
+  {"HurricaneActive", &FightState::HurricaneActive},
+  // the outcome and the loot
+  {"LevelUpFlag", &FightState::LevelUpFlag},       {"AnyDefeated", &FightState::AnyDefeated},
+  {"FightOver", &FightState::FightOver},           {"LootGroup", &FightState::LootGroup},
+  {"ItemThreshold", &FightState::ItemThreshold},   {"DiamondThreshold", &FightState::DiamondThreshold},
+  {"GemThreshold", &FightState::GemThreshold},     {"MoneyThreshold", &FightState::MoneyThreshold},
+  {"LootChoice", &FightState::LootChoice},         {"KillExp", &FightState::KillExp},
+  {"MoneyFound", &FightState::MoneyFound},
+};
+// clang-format on
+
+constexpr int kFirstBlockBox = 5;
+
+bool IsStrikeBox(int box) { return box < kFirstBlockBox; }
+int BlockBox(int zone) { return zone + kFirstBlockBox - 1; }
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+std::string Number(int value) { return std::to_string(value); }
+
+}  // namespace
 
 TForm1::TForm1(Game& game) : Screen(game, "TForm1", 902, 565) {
-  MoveButton = MakeButton("MoveButton", "Ход", "Походить", QRect(401, 300, 100, 30));
-  BackButton = MakeButton("BackButton", "Сдаться", "Признать поражение", QRect(401, 380, 100, 30));
-  SetDefaultButton(MoveButton);
-  SetCancelButton(BackButton);
-  connect(MoveButton, &QPushButton::clicked, this, &TForm1::MoveButtonClick);
-  connect(BackButton, &QPushButton::clicked, this, &TForm1::BackButtonClick);
+  CreateControls();
+  BindMembers();
 
   // The game's one generator is seeded here, once.
   game.random.Seed(game.options.seed ? *game.options.seed
                                      : static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
-void TForm1::MoveButtonClick() {}
+void TForm1::CreateControls() {
+  CreateFigure("Att", kPlayerLeft, true);
+  CreateFigure("Def", kOpponentLeft, false);
+  CreateValueLabels("Att", kPlayerLeft);
+  CreateValueLabels("Def", kOpponentLeft);
+  CreateChoiceBoxes();
 
-void TForm1::BackButtonClick() {}
+  for (int i = 0; i < kEquipSlotCount; ++i)
+    AttSlotImages[i] = Picture(QString("Att%1Image").arg(kEquipSlots[i].name));
+  AttAvatarImage = Picture("AttAvatarImage");
+  AttSodPoyas1Image = Picture("AttSodPoyas1Image");
+  AttSodPoyas2Image = Picture("AttSodPoyas2Image");
+  AttSodPoyas3Image = Picture("AttSodPoyas3Image");
+  AttSodKarmanImage = Picture("AttSodKarmanImage");
+  AttKolchImage = Picture("AttKolchImage");
+
+  MoveButton = MakeButton("MoveButton", "Ход", "Походить", QRect(401, 270, 100, 30));
+  ChangeButton =
+      MakeButton("ChangeButton", "Сменить", "Сменить соперника", QRect(401, 310, 100, 30));
+  ChangeButton->hide();
+  BackButton = MakeButton("BackButton", "Сдаться", "Признать поражение", QRect(401, 350, 100, 30));
+  SetDefaultButton(MoveButton);
+  SetCancelButton(BackButton);
+  connect(MoveButton, &QPushButton::clicked, this, &TForm1::MoveButtonClick);
+  connect(ChangeButton, &QPushButton::clicked, this, &TForm1::ChangeButtonClick);
+  connect(BackButton, &QPushButton::clicked, this, &TForm1::BackButtonClick);
+
+  ListBox1 = MakeListBox("ListBox1", QRect(kPlayerLeft, 324, kSideWidth, 236));
+  ListBox2 = MakeListBox("ListBox2", QRect(kOpponentLeft, 324, kSideWidth, 236));
+  for (ListBox* list : {ListBox1, ListBox2}) {
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setCursor(Qt::CrossCursor);
+  }
+}
+
+void TForm1::CreateFigure(const QString& side, int left, bool withChainMail) {
+  MakePicture(side + "AvatarImage", QRect(left + 50, 28, 120, 170));
+  for (const auto& place : kFigure) {
+    if (!withChainMail && QString(place.slot) == "Kolch") continue;
+    MakePicture(QString("%1%2Image").arg(side, place.slot),
+                QRect(left + place.left, place.top, kSlotSize, kSlotSize));
+  }
+}
+
+void TForm1::CreateValueLabels(const QString& side, int left) {
+  MakeLabel(side + "HPLabel", "", left + 5, 6)->resize(kSideWidth - 10, 18);
+  int top = 28;
+  for (const auto& line : kValueLines) {
+    MakeLabel(QString("%1%2Label").arg(side, line.name), "", left + 228, top)->resize(140, 18);
+    top += 20;
+  }
+  MakeLabel(side + "Label", "", left + 5, 300)->resize(kSideWidth - 10, 18);
+}
+
+void TForm1::CreateChoiceBoxes() {
+  for (int box = 1; box <= 8; ++box) {
+    const int top = IsStrikeBox(box) ? 30 + 24 * (box - 1) : 130 + 24 * (box - kFirstBlockBox);
+    CheckBoxes[box] =
+        MakeCheckBox(QString("CheckBox%1").arg(box), kBoxCaptions[box], QRect(385, top, 135, 22));
+    CheckBoxes[box]->setCursor(Qt::PointingHandCursor);
+    // Toggled, not clicked: the program's unticking must run the handler too.
+    connect(CheckBoxes[box], &QCheckBox::toggled, this, [this, box] { CheckBoxClick(box); });
+  }
+  AttODLabel = MakeLabel("AttODLabel", "", 380, 226);
+  AttODLabel->setGeometry(380, 226, 142, 36);
+  AttODLabel->setAlignment(Qt::AlignCenter);
+  AttODLabel->setWordWrap(true);
+}
+
+void TForm1::BindMembers() {
+  Bindings& b = game_.bindings;
+  FightState& f = Fight;
+  const auto bindOpponent = [&b](const std::string& prefix, OpponentRecord& opponent) {
+    b.Bind(prefix + ".Name", opponent.Name);
+    for (const auto& field : kOpponentFields)
+      b.Bind(prefix + "." + field.name, opponent.*field.member);
+  };
+  bindOpponent("TForm1.CurrentOpponent", f.CurrentOpponent);
+  for (int i = 1; i <= 3; ++i)
+    bindOpponent("TForm1.OpponentSlots[" + Number(i) + "]", f.OpponentSlots[i]);
+
+  for (const auto& member : kBaseStatMembers)
+    b.Bind(std::string("TForm1.BaseStats.") + member.name, f.BaseStats.*member.base);
+
+  for (const auto& member : kFightNumbers)
+    b.Bind(std::string("TForm1.") + member.name, f.*member.value);
+  b.Bind("TForm1.ItemName", f.ItemName);
+  b.Bind("TForm1.ExpBonus", f.ExpBonus);
+  for (int zone = 1; zone <= kZoneCount; ++zone)
+    b.Bind("TForm1.OppBlocks[" + Number(zone) + "]", f.OppBlocks[zone]);
+  for (int roll = 1; roll <= 7; ++roll)
+    b.Bind("TForm1.LootRolls[" + Number(roll) + "]", f.LootRolls[roll]);
+}
+
+QLabel* TForm1::Label(const QString& name) const { return findChild<QLabel*>(name); }
+
+PictureBox* TForm1::Picture(const QString& name) const { return findChild<PictureBox*>(name); }
+
+void TForm1::FormShow() {
+  GameState& state = game_.state;
+  game_.sound.Play("sound\\Бой.wav");
+  const bool second = FillOpponentSlots(Fight, state, game_.form3->AttackerKinds, game_.random);
+  ChangeButton->setVisible(second);
+  ChangeButton->setEnabled(second);
+  Fight.CurrentIndex = 1;
+  Fight.AnyDefeated = 0;
+  LoadFightPictures();
+  ShowPlayerHints();
+
+  Fight.LootChoice = 0;
+  Fight.HurricaneActive = 0;
+  Fight.ExpBonus = 0;
+  Fight.PoisonActive = 0;
+  Fight.LevelUpFlag = 0;
+  Fight.KillExp = 0;
+  state.DamageTaken = 0;
+  state.DamageDealt = 0;
+
+  Fight.BaseStats = CaptureBaseStats(state);
+  RefreshFightLabels();
+}
 
 void TForm1::FormClose(QCloseEvent* event) {
   event->ignore();
@@ -31,4 +253,140 @@ void TForm1::FormClose(QCloseEvent* event) {
   }
   // "Нет" ends the fight as a surrender.
   BackButtonClick();
+}
+
+void TForm1::RefreshFightLabels() {
+  const GameState& state = game_.state;
+  const OpponentRecord& opponent = Fight.CurrentOpponent;
+  for (const auto& line : kValueLines) {
+    Label(QString("Att%1Label").arg(line.name))
+        ->setText(line.caption + Text(Number(state.*line.player)));
+    Label(QString("Def%1Label").arg(line.name))
+        ->setText(line.caption + Text(Number(opponent.*line.opponent)));
+  }
+  Label("AttHPLabel")
+      ->setText(Text(state.Nick + " [" + Number(state.AttLevel) + "] | ХП: [" +
+                     Number(state.MoveAttHP) + "/" + Number(state.AttHP) + "]"));
+  Label("DefHPLabel")
+      ->setText(Text(opponent.Name + " [" + Number(state.OpponentKind) + "] | ХП: [" +
+                     Number(opponent.CurHP) + "/" + Number(opponent.HP) + "]"));
+  Label("AttLabel")->setText(Text("Нанесённый Вами урон: " + Number(state.DamageDealt)));
+  Label("DefLabel")->setText(Text("Нанесённый соперником(ами) урон: " + Number(state.DamageTaken)));
+  RefreshODLabel();
+}
+
+void TForm1::RefreshODLabel() {
+  AttODLabel->setText(Text("Кол-во оставшихся ОД: " + Number(game_.state.AttOD)));
+}
+
+void TForm1::LoadFightPictures() {
+  const GameState& state = game_.state;
+  AttAvatarImage->Load(state.Avatar);
+  for (int i = 0; i < kEquipSlotCount; ++i) {
+    if (AttSlotImages[i] != AttKolchImage) AttSlotImages[i]->Load(state.*kEquipSlots[i].picture);
+  }
+  // The chain mail has no empty picture: without one it is not shown.
+  const bool chainMail = state.KolchHint != kEmptySlot;
+  if (chainMail) AttKolchImage->Load(state.Kolch);
+  AttKolchImage->setVisible(chainMail);
+
+  for (const auto& picture : OpponentPictures(state.OpponentKind))
+    Picture(QString("Def%1Image").arg(picture.slot))->Load(picture.path);
+}
+
+void TForm1::ShowPlayerHints() {
+  const GameState& state = game_.state;
+  for (int i = 0; i < kEquipSlotCount; ++i) {
+    const std::string& hint = state.*kEquipSlots[i].hint;
+    if (AttSlotImages[i] != AttKolchImage || hint != kEmptySlot)
+      AttSlotImages[i]->setToolTip(Text(hint));
+  }
+}
+
+void TForm1::RestoreBaseStats() { ::RestoreBaseStats(Fight.BaseStats, game_.state); }
+
+void TForm1::CheckBoxClick(int box) {
+  const bool ticked = CheckBoxes[box]->isChecked();
+  if (IsStrikeBox(box)) {
+    StrikeBoxClick(box, ticked);
+  } else {
+    BlockBoxClick(box - kFirstBlockBox + 1, ticked);
+  }
+  RefreshODLabel();
+}
+
+void TForm1::StrikeBoxClick(int zone, bool ticked) {
+  int others = 0;
+  for (int other = 1; other <= kZoneCount; ++other) {
+    if (other != zone && CheckBoxes[other]->isChecked()) ++others;
+  }
+  game_.state.AttOD += ticked ? -StrikeCost(others) : StrikeCost(others);
+}
+
+void TForm1::BlockBoxClick(int zone, bool ticked) {
+  game_.state.AttOD += ticked ? -kBlockCost : kBlockCost;
+  // With a shield every block may be ticked; without one, at most two.
+  if (game_.state.ShitTrue == 1) return;
+  for (int other = 1; other <= kZoneCount; ++other) {
+    if (other == zone || !CheckBoxes[BlockBox(other)]->isChecked()) continue;
+    for (int rest = 1; rest <= kZoneCount; ++rest) {
+      if (rest != zone && rest != other) CheckBoxes[BlockBox(rest)]->setEnabled(!ticked);
+    }
+  }
+}
+
+void TForm1::UntickAllBoxes() {
+  for (int box = 1; box <= 8; ++box) CheckBoxes[box]->setChecked(false);
+}
+
+bool TForm1::AnyBoxTicked() const {
+  for (int box = 1; box <= 8; ++box) {
+    if (CheckBoxes[box]->isChecked()) return true;
+  }
+  return false;
+}
+
+void TForm1::MoveButtonClick() {
+  if (!AnyBoxTicked()) {
+    game_.Refuse("Ошибка", "Вы не выбрали ни одного удара/блока.");
+    return;
+  }
+  if (game_.state.AttOD < 0) {
+    game_.Refuse("Ошибка", "Вам не хватает ОД для выбранных действий.");
+    return;
+  }
+  MoveChoices choices;
+  for (int zone = 1; zone <= kZoneCount; ++zone) {
+    choices.Strikes[zone] = CheckBoxes[zone]->isChecked();
+    choices.Blocks[zone] = CheckBoxes[BlockBox(zone)]->isChecked();
+  }
+  ListBox1->clear();
+  ListBox2->clear();
+  const MoveLog log = ResolveMove(game_.state, Fight, choices, game_.random, game_.sound);
+  ListBox1->SetLines(log.PlayerLines);
+  ListBox2->SetLines(log.OpponentLines);
+  UntickAllBoxes();
+  RefreshFightLabels();
+  Fight.FightOver = 0;
+  if (!CheckFightOutcome()) StoreCurrentOpponent(Fight);
+}
+
+void TForm1::ChangeButtonClick() {
+  GameState& state = game_.state;
+  SwitchOpponent(Fight, state, game_.form3->AttackerKinds);
+  if (AtMostOneAlive(Fight)) ChangeButton->setEnabled(false);
+  UntickAllBoxes();
+  ListBox1->clear();
+  ListBox2->clear();
+  LoadFightPictures();
+  RefreshFightLabels();
+}
+
+void TForm1::BackButtonClick() { Surrender(); }
+
+bool TForm1::CheckFightOutcome() { return false; }
+
+void TForm1::Surrender() {
+  hide();
+  game_.form3->show();
 }

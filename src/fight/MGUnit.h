@@ -1,23 +1,78 @@
 #pragma once
 
+#include "fight/FightState.h"
 #include "shell/Screen.h"
+#include "state/GameState.h"
 
+class QCheckBox;
+class QLabel;
 class QPushButton;
+class ListBox;
+class PictureBox;
 
-// The fight screen.
+// The fight screen: the player on the left, the current opponent on the right.
 class TForm1 : public Screen {
   Q_OBJECT
 
  public:
   explicit TForm1(Game& game);
 
-  QPushButton* MoveButton;
-  QPushButton* BackButton;
+  FightState Fight;
 
+  // CheckBoxes[1] … [4] strike the head, torso, belly and legs; [5] … [8] block them.
+  QCheckBox* CheckBoxes[9] = {};
+  QPushButton* MoveButton;
+  QPushButton* ChangeButton;
+  QPushButton* BackButton;
+  QLabel* AttODLabel;
+  ListBox* ListBox1;  // the player's strikes, hurricane and poison
+  ListBox* ListBox2;  // the opponent's strikes
+
+  // The player's figure, in the order of kEquipSlots ("AttShlemImage" …).
+  PictureBox* AttAvatarImage;
+  PictureBox* AttSlotImages[kEquipSlotCount] = {};
+  PictureBox* AttSodPoyas1Image;
+  PictureBox* AttSodPoyas2Image;
+  PictureBox* AttSodPoyas3Image;
+  PictureBox* AttSodKarmanImage;
+  PictureBox* AttKolchImage;
+
+  // The box's handler, also when the program unticks it.
+  void CheckBoxClick(int box);
   void MoveButtonClick();
+  void ChangeButtonClick();
   // Surrender.
   void BackButtonClick();
 
+  void RefreshFightLabels();
+  // Both figures for the current opponent and the player's equipment.
+  void LoadFightPictures();
+  void RestoreBaseStats();
+  // Each untick runs its box's handler, which gives the action points back.
+  void UntickAllBoxes();
+
+  // The end of a fight.
+  // After a move: draw, loss or defeat. True when it has already switched to
+  // the next opponent and stored it.
+  bool CheckFightOutcome();
+  void Surrender();
+
  protected:
+  void FormShow() override;
   void FormClose(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateFigure(const QString& side, int left, bool withChainMail);
+  void CreateValueLabels(const QString& side, int left);
+  void CreateChoiceBoxes();
+  void BindMembers();
+
+  void StrikeBoxClick(int zone, bool ticked);
+  void BlockBoxClick(int zone, bool ticked);
+  void ShowPlayerHints();
+  void RefreshODLabel();
+  QLabel* Label(const QString& name) const;
+  PictureBox* Picture(const QString& name) const;
+  bool AnyBoxTicked() const;
 };
