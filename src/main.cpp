@@ -82,13 +82,13 @@ int RunScript(GameApplication& app, CommandLine& line) {
   app.SetGame(&game);
   game.Start();
   ScriptRunner runner(game, line.snapDir);
-  if (*line.script == "-") return runner.Run(std::cin);
+  if (*line.script == "-") return runner.Run(std::cin, std::cerr);
   std::ifstream file(*line.script);
   if (!file) {
     std::fprintf(stderr, "morrowgate: cannot read %s\n", line.script->c_str());
     return 2;
   }
-  return runner.Run(file);
+  return runner.Run(file, std::cerr);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <cstdio>
 #include <exception>
-#include <iostream>
 
 #include "core/Format.h"
 #include "script/Controls.h"
@@ -34,7 +33,7 @@ int ParseCount(const std::string& text, int low, int high) {
 ScriptRunner::ScriptRunner(Game& game, std::filesystem::path snapDir)
     : game_(game), snapDir_(std::move(snapDir)) {}
 
-int ScriptRunner::Run(std::istream& input) {
+int ScriptRunner::Run(std::istream& input, std::ostream& errors) {
   std::string line;
   int number = 0;
   while (!game_.Quitting() && std::getline(input, line)) {
@@ -44,7 +43,7 @@ int ScriptRunner::Run(std::istream& input) {
     try {
       Execute(line);
     } catch (const ScriptError& error) {
-      std::cerr << "script error: " << number << ": " << error.what() << std::endl;
+      errors << "script error: " << number << ": " << error.what() << std::endl;
       return 2;
     } catch (const std::exception& error) {
       // What a handler throws is shown, as the toolkit would, and the game goes on.

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <istream>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -22,8 +23,8 @@ class ScriptRunner {
   ScriptRunner(Game& game, std::filesystem::path snapDir);
 
   // Runs commands until the input or the game ends. Returns the exit status:
-  // 0, or 2 after a script error (reported on standard error).
-  int Run(std::istream& input);
+  // 0, or 2 after a script error (reported as one line on `errors`).
+  int Run(std::istream& input, std::ostream& errors);
   // One command line; throws ScriptError.
   void Execute(const std::string& line);
 

@@ -19,8 +19,13 @@ class Script : public TestGame {
   int Run(const std::string& commands) {
     ScriptRunner runner(*game, root);
     std::istringstream input(commands);
-    return runner.Run(input);
+    std::ostringstream errors;
+    const int status = runner.Run(input, errors);
+    lastError = errors.str();
+    return status;
   }
+
+  std::string lastError;
 };
 
 TEST_F(Script, GetReadsMembersControlsAndScreens) {
@@ -94,7 +99,8 @@ TEST_F(Script, AnswersAndEndOfGame) {
 }
 
 TEST_F(Script, ErrorsStopTheScriptWithStatusTwo) {
-  EXPECT_EQ(Run("bogus\n"), 2);
+  EXPECT_EQ(Run("echo fine\nbogus\n"), 2);
+  EXPECT_EQ(lastError, "script error: 2: unknown command: bogus\n");
   EXPECT_EQ(Run("get GameState.Nothing\n"), 2);
   EXPECT_EQ(Run("get TForm9.Caption\n"), 2);
   EXPECT_EQ(Run("click TForm3.NoSuchButton\n"), 2);

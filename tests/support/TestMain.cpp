@@ -1,9 +1,8 @@
-// The test program: GoogleTest with one QApplication on the offscreen platform.
+// The test program: GoogleTest with the game's application on the offscreen platform.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
+#include "shell/GameApplication.h"
 #include "shell/Screen.h"
 
 namespace {
@@ -13,7 +12,7 @@ void QuietQt(QtMsgType, const QMessageLogContext&, const QString&) {}
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietQt);
-  QApplication app(argc, argv);
+  GameApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   Screen::InstallKeyPreview();
   ::testing::InitGoogleTest(&argc, argv);
