@@ -95,4 +95,4 @@ bool IsLogs(std::string_view text);
 
 // The lines of an item's description in a "Параметры вещи:" list; empty for an
 // unknown name.
-std::vector<std::string> DescribeItem(std::string_view name);
+const std::vector<std::string>& DescribeItem(std::string_view name);

@@ -41,26 +41,40 @@ bool IsConsumable(const ItemKind& kind) {
   return kind.category == ShopCategory::Zelik || kind.category == ShopCategory::Svitok;
 }
 
-}  // namespace
-
-std::vector<std::string> DescribeItem(std::string_view name) {
-  const ItemKind* kind = FindItem(name);
-  if (!kind) return {};
-  Lines lines{PriceLine(kind->price)};
-  switch (kind->itemClass) {
+Lines DescriptionOf(const ItemKind& kind) {
+  Lines lines{PriceLine(kind.price)};
+  switch (kind.itemClass) {
     case ItemClass::Gem:
-      AddGemLines(*kind, lines);
+      AddGemLines(kind, lines);
       break;
     case ItemClass::Logs:
       break;
     case ItemClass::Shop:
     case ItemClass::Loot:
-      if (IsConsumable(*kind)) {
-        AddConsumableLines(*kind, lines);
+      if (IsConsumable(kind)) {
+        AddConsumableLines(kind, lines);
       } else {
-        AddWearableLines(*kind, lines);
+        AddWearableLines(kind, lines);
       }
       break;
   }
   return lines;
+}
+
+// The table is fixed, so every description is written once, in catalogue order.
+const std::vector<Lines>& Descriptions() {
+  static const std::vector<Lines> descriptions = [] {
+    std::vector<Lines> all;
+    for (const ItemKind& kind : AllItemKinds()) all.push_back(DescriptionOf(kind));
+    return all;
+  }();
+  return descriptions;
+}
+
+}  // namespace
+
+const std::vector<std::string>& DescribeItem(std::string_view name) {
+  static const Lines kNothing;
+  const ItemKind* kind = FindItem(name);
+  return kind ? Descriptions()[kind - AllItemKinds().data()] : kNothing;
 }
