@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Random.h"
+#include "items/ItemCatalogue.h"
 #include "fight/Loot.h"
 
 namespace {
@@ -126,6 +127,16 @@ TEST(LootGroupsTest, SetsHoldSeventySixItemsInTheirOrder) {
   EXPECT_EQ(Items(5), (std::vector<std::string>{"Алмаз [1]"}));
   EXPECT_TRUE(Items(0).empty());
   EXPECT_TRUE(Items(19).empty());
+}
+
+TEST(LootGroupsTest, EveryItemIsInTheCatalogue) {
+  for (int group = 1; group <= kLootGroupCount; ++group) {
+    for (const std::string& name : Items(group)) {
+      const ItemKind* kind = FindItem(name);
+      ASSERT_NE(kind, nullptr) << name;
+      EXPECT_EQ(kind->itemClass, group <= kGemGroupCount ? ItemClass::Gem : ItemClass::Loot);
+    }
+  }
 }
 
 TEST(LootGroupsTest, OnlyMultiItemSetsDrawAChoice) {
