@@ -1,6 +1,7 @@
 #include "fight/Loot.h"
 
 #include "core/Random.h"
+#include "fight/FightState.h"
 
 namespace {
 
@@ -114,16 +115,16 @@ void SetUnlessNotSet(int& member, int value) {
   if (value != kNotSet) member = value;
 }
 
-int ThresholdOf(const LootThresholds& thresholds, Threshold which) {
+int ThresholdOf(const FightState& fight, Threshold which) {
   switch (which) {
     case Threshold::Item:
-      return thresholds.Item;
+      return fight.ItemThreshold;
     case Threshold::Diamond:
-      return thresholds.Diamond;
+      return fight.DiamondThreshold;
     case Threshold::Gem:
-      return thresholds.Gem;
+      return fight.GemThreshold;
   }
-  return thresholds.Item;
+  return fight.ItemThreshold;
 }
 
 bool IsGroup(int group) { return group >= 1 && group <= kLootGroupCount; }
@@ -155,32 +156,34 @@ void FirstWordToAccusative(std::string& text) {
 
 }  // namespace
 
-void DrawLootRolls(LootDraw& loot, Random& random) {
-  for (int roll = 1; roll <= kLootRollCount; ++roll) loot.Rolls[roll] = random.RandomInt(100) + 1;
-  loot.Group = random.RandomInt(kGemGroupCount) + 1;
+void DrawLootRolls(FightState& fight, Random& random) {
+  for (int roll = 1; roll <= kLootRollCount; ++roll) {
+    fight.LootRolls[roll] = random.RandomInt(100) + 1;
+  }
+  fight.LootGroup = random.RandomInt(kGemGroupCount) + 1;
 }
 
-void ApplyKindLoot(LootDraw& loot, int kind) {
+void ApplyKindLoot(FightState& fight, int kind) {
   if (kind < 1 || kind > kLastKind) return;
   const KindLootRow& row = kKindLoot[kind];
-  if (row.group != kDrawnGem) loot.Group = row.group;
-  SetUnlessNotSet(loot.Thresholds.Item, row.item);
-  SetUnlessNotSet(loot.Thresholds.Diamond, row.diamond);
-  SetUnlessNotSet(loot.Thresholds.Gem, row.gem);
-  SetUnlessNotSet(loot.Thresholds.Money, row.money);
+  if (row.group != kDrawnGem) fight.LootGroup = row.group;
+  SetUnlessNotSet(fight.ItemThreshold, row.item);
+  SetUnlessNotSet(fight.DiamondThreshold, row.diamond);
+  SetUnlessNotSet(fight.GemThreshold, row.gem);
+  SetUnlessNotSet(fight.MoneyThreshold, row.money);
 }
 
-void ShiftThresholds(LootThresholds& thresholds, int shift) {
-  thresholds.Item += shift;
-  thresholds.Diamond += shift;
-  thresholds.Gem += shift;
-  thresholds.Money += shift;
+void ShiftLootThresholds(FightState& fight, int shift) {
+  for (int* threshold : {&fight.ItemThreshold, &fight.DiamondThreshold, &fight.GemThreshold,
+                         &fight.MoneyThreshold}) {
+    *threshold += shift;
+  }
 }
 
-bool LootGroupWins(const LootDraw& loot) {
-  if (!IsGroup(loot.Group)) return false;
-  const LootGroupRow& row = kLootGroups[loot.Group];
-  return loot.Rolls[row.roll] > ThresholdOf(loot.Thresholds, row.threshold);
+bool LootGroupWins(const FightState& fight) {
+  if (!IsGroup(fight.LootGroup)) return false;
+  const LootGroupRow& row = kLootGroups[fight.LootGroup];
+  return fight.LootRolls[row.roll] > ThresholdOf(fight, row.threshold);
 }
 
 std::span<const char* const> LootGroupItems(int group) {
@@ -197,8 +200,8 @@ std::string FoundItemMessage(const std::string& itemName) {
   return "Вы нашли " + name + ".";
 }
 
-bool MoneyDropped(const LootDraw& loot) {
-  return loot.Rolls[kLootRollCount] > loot.Thresholds.Money;
+bool MoneyDropped(const FightState& fight) {
+  return fight.LootRolls[kLootRollCount] > fight.MoneyThreshold;
 }
 
 int DrawMoneyFound(int kind, Random& random) { return random.RandomInt(10 * kind) + 1; }

@@ -5,17 +5,25 @@
 #include <vector>
 
 #include "core/Random.h"
-#include "items/ItemCatalogue.h"
+#include "fight/FightState.h"
 #include "fight/Loot.h"
+#include "items/ItemCatalogue.h"
 
 namespace {
 
-LootDraw Rolled(std::initializer_list<int> rolls, int group) {
-  LootDraw loot;
+FightState Rolled(std::initializer_list<int> rolls, int group) {
+  FightState loot;
   int index = 1;
-  for (int roll : rolls) loot.Rolls[index++] = roll;
-  loot.Group = group;
+  for (int roll : rolls) loot.LootRolls[index++] = roll;
+  loot.LootGroup = group;
   return loot;
+}
+
+void SetThresholds(FightState& loot, int item, int diamond, int gem, int money) {
+  loot.ItemThreshold = item;
+  loot.DiamondThreshold = diamond;
+  loot.GemThreshold = gem;
+  loot.MoneyThreshold = money;
 }
 
 std::vector<std::string> Items(int group) {
@@ -28,32 +36,32 @@ std::vector<std::string> Items(int group) {
 TEST(LootRollsTest, SevenRollsThenTheGroupInOrder) {
   Random random;
   for (int raw : {0, 99, 100, 41, 5, 6, 7, 9}) random.Force(raw);
-  LootDraw loot;
+  FightState loot;
   DrawLootRolls(loot, random);
-  EXPECT_EQ(loot.Rolls[1], 1);
-  EXPECT_EQ(loot.Rolls[2], 100);
-  EXPECT_EQ(loot.Rolls[3], 1);
-  EXPECT_EQ(loot.Rolls[4], 42);
-  EXPECT_EQ(loot.Rolls[7], 8);
-  EXPECT_EQ(loot.Group, 5);  // 9 mod 5 + 1
+  EXPECT_EQ(loot.LootRolls[1], 1);
+  EXPECT_EQ(loot.LootRolls[2], 100);
+  EXPECT_EQ(loot.LootRolls[3], 1);
+  EXPECT_EQ(loot.LootRolls[4], 42);
+  EXPECT_EQ(loot.LootRolls[7], 8);
+  EXPECT_EQ(loot.LootGroup, 5);  // 9 mod 5 + 1
   EXPECT_EQ(random.ForcedLeft(), 0u);
 }
 
 TEST(LootKindsTest, GemKindsKeepTheDrawnGroup) {
   for (int kind : {1, 2, 3, 4, 5, 6, 9, 10}) {
-    LootDraw loot = Rolled({}, 3);
+    FightState loot = Rolled({}, 3);
     ApplyKindLoot(loot, kind);
-    EXPECT_EQ(loot.Group, 3) << kind;
-    EXPECT_EQ(loot.Thresholds.Diamond, 95);
-    EXPECT_EQ(loot.Thresholds.Gem, 90);
-    EXPECT_EQ(loot.Thresholds.Money, 85);
+    EXPECT_EQ(loot.LootGroup, 3) << kind;
+    EXPECT_EQ(loot.DiamondThreshold, 95);
+    EXPECT_EQ(loot.GemThreshold, 90);
+    EXPECT_EQ(loot.MoneyThreshold, 85);
   }
-  LootDraw dragon = Rolled({}, 2);
+  FightState dragon = Rolled({}, 2);
   ApplyKindLoot(dragon, 11);
-  EXPECT_EQ(dragon.Group, 2);
-  EXPECT_EQ(dragon.Thresholds.Diamond, 90);
-  EXPECT_EQ(dragon.Thresholds.Gem, 85);
-  EXPECT_EQ(dragon.Thresholds.Money, 80);
+  EXPECT_EQ(dragon.LootGroup, 2);
+  EXPECT_EQ(dragon.DiamondThreshold, 90);
+  EXPECT_EQ(dragon.GemThreshold, 85);
+  EXPECT_EQ(dragon.MoneyThreshold, 80);
 }
 
 TEST(LootKindsTest, SetKindsGiveTheirGroupAndItemThreshold) {
@@ -61,18 +69,17 @@ TEST(LootKindsTest, SetKindsGiveTheirGroupAndItemThreshold) {
                              {15, 9, 82},  {16, 10, 82}, {17, 11, 83}, {18, 12, 83}, {19, 13, 84},
                              {20, 14, 84}, {21, 15, 89}, {22, 16, 90}};
   for (const auto& [kind, group, item] : expected) {
-    LootDraw loot = Rolled({}, 4);
-    loot.Thresholds.Gem = 33;  // not set by these kinds: stays
+    FightState loot = Rolled({}, 4);
+    loot.GemThreshold = 33;  // not set by these kinds: stays
     ApplyKindLoot(loot, kind);
-    EXPECT_EQ(loot.Group, group) << kind;
-    EXPECT_EQ(loot.Thresholds.Item, item) << kind;
-    EXPECT_EQ(loot.Thresholds.Money, 85) << kind;
-    EXPECT_EQ(loot.Thresholds.Gem, 33) << kind;
+    EXPECT_EQ(loot.LootGroup, group) << kind;
+    EXPECT_EQ(loot.ItemThreshold, item) << kind;
+    EXPECT_EQ(loot.MoneyThreshold, 85) << kind;
+    EXPECT_EQ(loot.GemThreshold, 33) << kind;
   }
 }
 
 TEST(LootGroupsTest, EachGroupWinsOnItsOwnRoll) {
-  LootThresholds thresholds{80, 95, 90, 85};
   // roll1 item, roll2 diamond, roll3 ruby, roll4 the other gems.
   const struct {
     int group;
@@ -81,30 +88,30 @@ TEST(LootGroupsTest, EachGroupWinsOnItsOwnRoll) {
   for (const auto& c : cases) {
     const int threshold = c.group == 5 ? 95 : c.group <= 4 ? 90 : 80;
     for (int roll = 1; roll <= 7; ++roll) {
-      LootDraw loot = Rolled({1, 1, 1, 1, 1, 1, 1}, c.group);
-      loot.Thresholds = thresholds;
-      loot.Rolls[roll] = threshold + 1;
+      FightState loot = Rolled({1, 1, 1, 1, 1, 1, 1}, c.group);
+      SetThresholds(loot, 80, 95, 90, 85);
+      loot.LootRolls[roll] = threshold + 1;
       EXPECT_EQ(LootGroupWins(loot), roll == c.roll) << c.group << " roll" << roll;
-      loot.Rolls[roll] = threshold;
+      loot.LootRolls[roll] = threshold;
       EXPECT_FALSE(LootGroupWins(loot));
     }
   }
 }
 
 TEST(LootGroupsTest, ThresholdOfOneHundredNeverWinsAndBelowOneAlwaysDoes) {
-  LootDraw loot = Rolled({100, 100, 100, 100, 100, 100, 100}, 1);
+  FightState loot = Rolled({100, 100, 100, 100, 100, 100, 100}, 1);
   ApplyKindLoot(loot, 1);
-  ShiftThresholds(loot.Thresholds, 10);  // gem 100, money 95
-  EXPECT_EQ(loot.Thresholds.Gem, 100);
+  ShiftLootThresholds(loot, 10);  // gem 100, money 95
+  EXPECT_EQ(loot.GemThreshold, 100);
   EXPECT_FALSE(LootGroupWins(loot));
   EXPECT_TRUE(MoneyDropped(loot));
 
-  LootDraw low = Rolled({1, 1, 1, 1, 1, 1, 1}, 17);
+  FightState low = Rolled({1, 1, 1, 1, 1, 1, 1}, 17);
   ApplyKindLoot(low, 7);
-  ShiftThresholds(low.Thresholds, -80);  // item 0, money 5
+  ShiftLootThresholds(low, -80);  // item 0, money 5
   EXPECT_TRUE(LootGroupWins(low));
   EXPECT_FALSE(MoneyDropped(low));
-  ShiftThresholds(low.Thresholds, -5);  // money 0
+  ShiftLootThresholds(low, -5);  // money 0
   EXPECT_TRUE(MoneyDropped(low));
 }
 
@@ -195,9 +202,9 @@ TEST(MoneyDropTest, OneUpToTenTimesTheKind) {
 }
 
 TEST(MoneyDropTest, RollSevenMustBeatTheThreshold) {
-  LootDraw loot = Rolled({1, 1, 1, 1, 1, 1, 85}, 1);
+  FightState loot = Rolled({1, 1, 1, 1, 1, 1, 85}, 1);
   ApplyKindLoot(loot, 1);
   EXPECT_FALSE(MoneyDropped(loot));
-  loot.Rolls[7] = 86;
+  loot.LootRolls[7] = 86;
   EXPECT_TRUE(MoneyDropped(loot));
 }
