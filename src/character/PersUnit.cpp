@@ -4,8 +4,9 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include "character/StatPoints.h"
+#include "character/SkillPoints.h"
 #include "core/Format.h"
+#include "inventory/StatPoints.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
@@ -47,27 +48,6 @@ constexpr NumberLabel kShownLabels[] = {
     {"Label3", "Ничьи: ", &GameState::Noup, 273, 127, 170},
 };
 
-// The figure's frames, in the order of the equipment slots.
-constexpr QRect kSlotFrames[kEquipSlotCount] = {
-    {8, 51, 62, 65},     // Shlem
-    {8, 117, 62, 35},    // Amulet
-    {8, 153, 62, 91},    // Oruzhie
-    {8, 245, 62, 30},    // Poyas
-    {8, 276, 20, 20},    // SodPoyas1
-    {29, 276, 20, 20},   // SodPoyas2
-    {50, 276, 20, 20},   // SodPoyas3
-    {8, 297, 62, 63},    // Sapogi
-    {212, 51, 41, 20},   // SodKarman
-    {191, 51, 20, 20},   // Karman
-    {191, 72, 62, 40},   // Naruchi
-    {191, 113, 62, 40},  // Perchi
-    {191, 154, 62, 91},  // Shit
-    {191, 246, 31, 31},  // Kolco1
-    {222, 246, 31, 31},  // Kolco2
-    {191, 278, 62, 83},  // Bronya
-    {191, 362, 62, 83},  // Kolch
-};
-
 constexpr int kLabelHeight = 14;
 constexpr int kAvatarCount = 25;
 
@@ -82,21 +62,14 @@ QString NumberText(const NumberLabel& label, const GameState& state) {
 TForm7::TForm7(Game& game) : Screen(game, "TForm7", 451, 481) {
   static_assert(std::size(kRefreshedLabels) == std::tuple_size_v<decltype(refreshedLabels_)>);
   static_assert(std::size(kShownLabels) == std::tuple_size_v<decltype(shownLabels_)>);
-  MakeFigure();
+  // Only shows: no picture of the figure takes clicks here.
+  Figure = MakeSlotFigure(this, game.folder);
   MakeValueLabels();
   MakeLeftColumn();
   MakeRightColumn();
   BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(363, 10, 80, 30));
   SetCancelButton(BackButton);
   connect(BackButton, &QPushButton::clicked, this, &TForm7::BackButtonClick);
-}
-
-// Only shows: no picture of the figure takes clicks here.
-void TForm7::MakeFigure() {
-  for (int i = 0; i < kEquipSlotCount; ++i) {
-    SlotImages[i] = MakePicture(QString(kEquipSlots[i].name) + "Image", kSlotFrames[i]);
-  }
-  AvatarImage = MakePicture("AvatarImage", QRect(73, 61, 116, 256));
 }
 
 // Labels whose text changes get a fixed frame, so a longer text is not cut off.
@@ -168,12 +141,10 @@ void TForm7::TimerTimer() {
   if (toNextLevel_.Changed(toNextLevel))
     Label6->setText("До уровня: " + QString::number(toNextLevel));
   if (statPoints_.Changed(s.PointPar)) {
-    UluchLabel->setText(
-        QString::fromStdString(CountWithWord(s.PointPar, "стат.", "стата.", "статов.")));
+    UluchLabel->setText(QString::fromStdString(StatPointsLeftText(s.PointPar)));
   }
   if (skillPoints_.Changed(s.PointUm)) {
-    UmLabel->setText(
-        QString::fromStdString(CountWithWord(s.PointUm, "умение.", "умения.", "умений.")));
+    UmLabel->setText(QString::fromStdString(SkillPointsLeftText(s.PointUm)));
   }
   ShowPointButtons();
 }
@@ -199,7 +170,9 @@ void TForm7::FormShow() {
                       " руб.");
   for (std::size_t i = 0; i < shownLabels_.size(); ++i)
     shownLabels_[i]->setText(NumberText(kShownLabels[i], s));
-  AvatarImage->Load(s.Avatar);
+  Figure.avatar->Load(s.Avatar);
+  ShowSlotPictures(s, Figure);
+  ShowSlotHints(s, Figure);
   ChooseAvatarLine();
 }
 
@@ -217,13 +190,13 @@ void TForm7::AvatarListBoxClick() {
   const int line = AvatarListBox->currentRow();
   if (line < 0) return;
   game_.state.Avatar = AvatarPath(line + 1);
-  AvatarImage->Load(game_.state.Avatar);
+  Figure.avatar->Load(game_.state.Avatar);
 }
 
-void TForm7::PowerButtonClick() { SpendStatPoint(game_.state, Stat::Power); }
-void TForm7::DexterityButtonClick() { SpendStatPoint(game_.state, Stat::Dexterity); }
-void TForm7::GoodLuckButtonClick() { SpendStatPoint(game_.state, Stat::GoodLuck); }
-void TForm7::HealthButtonClick() { SpendStatPoint(game_.state, Stat::Health); }
+void TForm7::PowerButtonClick() { SpendStatPoint(game_.state, StatPointTarget::Power); }
+void TForm7::DexterityButtonClick() { SpendStatPoint(game_.state, StatPointTarget::Dexterity); }
+void TForm7::GoodLuckButtonClick() { SpendStatPoint(game_.state, StatPointTarget::GoodLuck); }
+void TForm7::HealthButtonClick() { SpendStatPoint(game_.state, StatPointTarget::Health); }
 void TForm7::StrannikButtonClick() { SpendSkillPoint(game_.state, Skill::Strannik); }
 void TForm7::LesorubButtonClick() { SpendSkillPoint(game_.state, Skill::Lesorub); }
 

@@ -5,13 +5,12 @@
 #include <string>
 #include <tuple>
 
+#include "inventory/SlotFigure.h"
 #include "shell/Screen.h"
-#include "state/GameState.h"
 
 class QLabel;
 class QPushButton;
 class ListBox;
-class PictureBox;
 
 // The character screen: avatar, values, experience, stat and skill points.
 class TForm7 : public Screen {
@@ -23,9 +22,7 @@ class TForm7 : public Screen {
   // The label refresh of the game's 1 ms timer: writes only what changed.
   void TimerTimer();
 
-  // The figure: the seventeen slot pictures in slot order, then the avatar.
-  std::array<PictureBox*, kEquipSlotCount> SlotImages;
-  PictureBox* AvatarImage;
+  SlotFigure Figure;
 
   QLabel* MoneyLabel;
   QLabel* HPLabel;
@@ -56,7 +53,6 @@ class TForm7 : public Screen {
   void FormClose(QCloseEvent* event) override;
 
  private:
-  void MakeFigure();
   QLabel* MakeValueLabel(const char* name, int left, int top, int width);
   void MakeValueLabels();
   void MakeLeftColumn();

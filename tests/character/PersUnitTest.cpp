@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "character/PersUnit.h"
+#include "inventory/StockUnit.h"
 #include "script/Controls.h"
 #include "support/TestGame.h"
 #include "widgets/ListBox.h"
@@ -50,7 +51,7 @@ TEST_F(CharacterScreen, NewCharacterShowsZerosAndNoPoints) {
   EXPECT_EQ(form->AvatarListBox->currentRow(), 0);
   EXPECT_EQ(form->AvatarListBox->count(), 25);
   EXPECT_EQ(form->AvatarListBox->Line(24), "25");
-  EXPECT_EQ(form->AvatarImage->Picture(), "image\\1.bmp");
+  EXPECT_EQ(form->Figure.avatar->Picture(), "image\\1.bmp");
   for (const char* hidden : {"UmLabel", "UluchLabel", "PowerButton", "DexterityButton",
                              "GoodLuckButton", "HealthButton", "StrannikButton", "LesorubButton"})
     EXPECT_FALSE(Shown(hidden)) << hidden;
@@ -138,7 +139,7 @@ TEST_F(CharacterScreen, ChoosingALineShowsThatAvatarAtOnce) {
   Events();
   form->AvatarListBox->Choose(16);
   EXPECT_EQ(game->state.Avatar, "image\\17.bmp");
-  EXPECT_EQ(form->AvatarImage->Picture(), "image\\17.bmp");
+  EXPECT_EQ(form->Figure.avatar->Picture(), "image\\17.bmp");
   EXPECT_TRUE(Events().empty());  // no sound
 
   // Choosing no line keeps the avatar.
@@ -155,7 +156,38 @@ TEST_F(CharacterScreen, AvatarOutsideTheListChoosesNoLineButShows) {
   Open();
   EXPECT_EQ(form->AvatarListBox->currentRow(), -1);
   EXPECT_TRUE(form->AvatarListBox->selectedItems().isEmpty());
-  EXPECT_EQ(form->AvatarImage->Picture(), "image\\Монстр.bmp");
+  EXPECT_EQ(form->Figure.avatar->Picture(), "image\\Монстр.bmp");
+}
+
+TEST_F(CharacterScreen, FigureShowsWhatIsWornInTheInventorysFrames) {
+  Open();
+  EXPECT_EQ(form->Figure.Slot("Shlem")->Picture(), "image\\Шлем.bmp");
+  EXPECT_EQ(form->Figure.Slot("Shlem")->toolTip(), "Пустой слот");
+  EXPECT_FALSE(controls::OwnVisible(form->Figure.Slot("Kolch")));
+
+  game->state.Shlem = "image\\Шлем дракона.bmp";
+  game->state.ShlemHint = "Шлем дракона";
+  game->state.Kolch = "image\\Кольчуга.bmp";
+  game->state.KolchHint = "Кольчуга";
+  form->hide();
+  form->show();
+  EXPECT_EQ(form->Figure.Slot("Shlem")->Picture(), "image\\Шлем дракона.bmp");
+  EXPECT_EQ(form->Figure.Slot("Shlem")->toolTip(), "Шлем дракона");
+  EXPECT_TRUE(controls::OwnVisible(form->Figure.Slot("Kolch")));
+  EXPECT_EQ(form->Figure.Slot("Kolch")->toolTip(), "Кольчуга");
+
+  for (int i = 0; i < kEquipSlotCount; ++i) {
+    EXPECT_EQ(form->Figure.pictures[i]->geometry(), game->form5->Figure.pictures[i]->geometry())
+        << kEquipSlots[i].name;
+  }
+  EXPECT_EQ(form->Figure.avatar->geometry(), game->form5->Figure.avatar->geometry());
+
+  // Here the figure only shows: a click on a slot does nothing.
+  Events();
+  const std::string before = game->state.Shlem;
+  controls::Click(form->Figure.Slot("Shlem"));
+  EXPECT_TRUE(Events().empty());
+  EXPECT_EQ(game->state.Shlem, before);
 }
 
 TEST_F(CharacterScreen, ShowingWritesTheRecordOnlyThen) {

@@ -1,0 +1,27 @@
+#include "character/SkillPoints.h"
+
+#include "core/Format.h"
+
+namespace {
+
+int GameState::*SkillMember(Skill skill) {
+  return skill == Skill::Strannik ? &GameState::Strannik : &GameState::Lesorub;
+}
+
+}  // namespace
+
+bool SkillBelowCap(const GameState& state, Skill skill) {
+  return state.*SkillMember(skill) < kSkillCap;
+}
+
+void SpendSkillPoint(GameState& state, Skill skill) {
+  // The buttons hide only at the next refresh; a press queued before it must
+  // neither spend a missing point nor pass the cap.
+  if (state.PointUm <= 0 || !SkillBelowCap(state, skill)) return;
+  --state.PointUm;
+  ++(state.*SkillMember(skill));
+}
+
+std::string SkillPointsLeftText(int points) {
+  return CountWithWord(points, "умение.", "умения.", "умений.");
+}
