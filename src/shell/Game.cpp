@@ -25,8 +25,7 @@ Game::Game(GameOptions opts, EventLog* record)
       folder(options.root),
       log(record ? *record : *(ownLog_ = std::make_unique<NullLog>())),
       dialogs(MakeDialogs(record)),
-      sound(state.Sound, MakePlayer(record)),
-      recording_(record != nullptr) {
+      sound(state.Sound, MakePlayer(record)) {
   BindGameState();
 }
 
@@ -69,12 +68,11 @@ void Game::Start() {
   form1 = new TForm1(*this);
   form6 = new TForm6(*this);
   form7 = new TForm7(*this);
-  if (!recording_) {
-    // The label timers' work runs whenever the event loop is about to sleep: the
-    // labels stay exact and an idle game costs nothing.
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     form5, [this] { RefreshLabels(); });
-  }
+  // The label timers' work runs whenever the event loop is about to sleep: the
+  // labels stay exact and an idle game costs nothing. (The script mode runs the
+  // loop only inside `wait`, and refreshes after every command besides.)
+  QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                   form5, [this] { RefreshLabels(); });
   form4->show();
 }
 

@@ -95,7 +95,6 @@ class Game {
   std::string title_;
   bool quitting_ = false;
   bool timersPaused_ = false;
-  bool recording_;
 
   Dialogs& MakeDialogs(EventLog* record);
   SoundPlayer& MakePlayer(EventLog* record);
