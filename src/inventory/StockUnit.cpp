@@ -5,13 +5,15 @@
 #include <QPushButton>
 
 #include "core/Format.h"
+#include "inventory/StockText.h"
+#include "inventory/Wearing.h"
+#include "items/ItemCatalogue.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
+#include "world/StartUnit.h"
 
 namespace {
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // The refresh runs after every batch of events: an unchanged label costs nothing.
 void SetLabel(QLabel* label, const std::string& text) {
@@ -21,19 +23,20 @@ void SetLabel(QLabel* label, const std::string& text) {
   label->adjustSize();
 }
 
-// A sum of roubles in its shortest form with the system's decimal separator.
+}  // namespace
+
 std::string Roubles(float sum) {
   return FormatFloat(sum, QLocale::system().decimalPoint().at(0).toLatin1());
 }
-
-}  // namespace
 
 TForm5::TForm5(Game& game) : Screen(game, "TForm5", 811, 481) {
   Figure = MakeSlotFigure(this, game.folder);
   MakeStatLabels();
   MakeLists();
   MakeButtons();
+  ConnectHandlers();
   game.bindings.Bind("TForm5.SelectedItem", SelectedItem);
+  game.bindings.Bind("TForm5.LastSalePrice", LastSalePrice);
 }
 
 void TForm5::MakeStatLabels() {
@@ -72,10 +75,6 @@ void TForm5::MakeButtons() {
   DexterityButton = MakePlusButton("DexterityButton", "+1 к ловкости", 339);
   GoodLuckButton = MakePlusButton("GoodLuckButton", "+1 к удаче", 353);
   HealthButton = MakePlusButton("HealthButton", "+1 к здоровью", 367);
-  connect(PowerButton, &QPushButton::clicked, this, &TForm5::PowerButtonClick);
-  connect(DexterityButton, &QPushButton::clicked, this, &TForm5::DexterityButtonClick);
-  connect(GoodLuckButton, &QPushButton::clicked, this, &TForm5::GoodLuckButtonClick);
-  connect(HealthButton, &QPushButton::clicked, this, &TForm5::HealthButtonClick);
 
   DressButton = MakeButton("DressButton", "Надеть", "Надеть вещь", QRect(445, 387, 82, 25));
   SellButton =
@@ -87,7 +86,30 @@ void TForm5::MakeButtons() {
 
   BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(723, 10, 80, 30));
   SetCancelButton(BackButton);
-  connect(BackButton, &QPushButton::clicked, this, &TForm5::BackButtonClick);
+}
+
+void TForm5::ConnectHandlers() {
+  const std::pair<QPushButton*, void (TForm5::*)()> buttons[] = {
+      {PowerButton, &TForm5::PowerButtonClick},
+      {DexterityButton, &TForm5::DexterityButtonClick},
+      {GoodLuckButton, &TForm5::GoodLuckButtonClick},
+      {HealthButton, &TForm5::HealthButtonClick},
+      {DressButton, &TForm5::DressButtonClick},
+      {SellButton, &TForm5::SellButtonClick},
+      {DragButton, &TForm5::DragButtonClick},
+      {Drag2Button, &TForm5::Drag2ButtonClick},
+      {TransButton, &TForm5::TransButtonClick},
+      {BackButton, &TForm5::BackButtonClick},
+  };
+  for (const auto& [button, handler] : buttons)
+    connect(button, &QPushButton::clicked, this, handler);
+  connect(SubjectListBox, &ListBox::Click, this, &TForm5::SubjectListBoxClick);
+  // The pocket itself never changes: its picture takes no clicks.
+  for (int i = 0; i < kEquipSlotCount; ++i) {
+    const EquipSlotInfo& slot = kEquipSlots[i];
+    if (slot.picture == &GameState::Karman) continue;
+    connect(Figure.pictures[i], &PictureBox::clicked, this, [this, &slot] { TakeOff(slot); });
+  }
 }
 
 void TForm5::TimerTimer() {
@@ -104,14 +126,14 @@ void TForm5::TimerTimer() {
   SetLabel(TochLabel, "Точность: " + std::to_string(s.AttToch));
   SetLabel(SokrLabel, "Сокрушение: " + std::to_string(s.AttSokr));
   SetLabel(StoiLabel, "Стойкость: " + std::to_string(s.AttStoi));
-  SetLabel(UluchLabel, StatPointsLeftText(s.PointPar));
+  SetLabel(UluchLabel, CountWithWord(s.PointPar, "стат.", "стата.", "статов."));
   const bool pointsLeft = s.PointPar > 0;
   const std::initializer_list<QWidget*> pointControls = {PowerButton, DexterityButton,
                                                          GoodLuckButton, HealthButton, UluchLabel};
   for (QWidget* control : pointControls) control->setVisible(pointsLeft);
 }
 
-void TForm5::SpendPoint(StatPointTarget target) { SpendStatPoint(game_.state, target); }
+void TForm5::SpendPoint(Stat target) { SpendStatPoint(game_.state, target); }
 
 void TForm5::ShowMoney() {
   MoneyLabel->setText(Text("У вас: " + Roubles(game_.state.Money) + " руб."));
@@ -124,8 +146,66 @@ void TForm5::FormShow() {
   Figure.avatar->Load(game_.state.Avatar);
   ShowSlotPictures(game_.state, Figure);
   ShowSlotHints(game_.state, Figure);
+  ChooseFirstLines();
+}
+
+void TForm5::ChooseFirstLines() {
   if (SubjectListBox->count() > 0) SubjectListBox->Choose(0);
   if (TransListBox->count() > 0) TransListBox->Choose(0);
+}
+
+void TForm5::RefuseNoChoice() { game_.Refuse("Ошибка", "Вы не выбрали вещь."); }
+
+void TForm5::ShowDescription(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) ParamListBox->AddLine(line);
+}
+
+void TForm5::ShowWearCaption(bool apply) {
+  DressButton->setText(apply ? "Применить" : "Надеть");
+  DressButton->setToolTip(apply ? "Применить вещь" : "Надеть вещь");
+}
+
+void TForm5::SubjectListBoxClick() {
+  const int row = SubjectListBox->currentRow();
+  if (row < 0) {
+    RefuseNoChoice();
+    return;
+  }
+  SelectedItem = SubjectListBox->Line(row);
+  ParamListBox->clear();
+  DressButton->setEnabled(true);
+  const std::optional<std::string> gemWord = GemWordIn(SelectedItem);
+  const bool logs = !gemWord && IsLogs(SelectedItem);
+  if (gemWord) {
+    for (int level = 1; level <= 5; ++level) {
+      const std::string mark = "[" + std::to_string(level) + "]";
+      if (SelectedItem.find(mark) != std::string::npos)
+        ShowDescription(DescribeItem(*gemWord + " " + mark));
+    }
+  } else if (logs) {
+    ShowDescription(DescribeItem(SelectedItem));
+  }
+  // Gems and logs are never worn.
+  if (gemWord || logs) DressButton->setEnabled(false);
+  if (DressButton->text() == "Применить") ShowWearCaption(false);
+  if (gemWord || logs) return;
+  if (const ItemKind* kind = FindItem(SelectedItem)) {
+    ShowDescription(DescribeItem(SelectedItem));
+    OfferScroll(*kind);
+  }
+}
+
+// The scrolls used from the backpack; a fight can only be called outside the town
+// and not while moving.
+void TForm5::OfferScroll(const ItemKind& kind) {
+  const BackpackUse use = UseOf(&kind);
+  if (use == BackpackUse::BattleScroll) {
+    const bool canFight = game_.state.Place != 5 && game_.form3->MoveCountdown <= 0;
+    if (!canFight) DressButton->setEnabled(false);
+  }
+  if (use == BackpackUse::BattleScroll || use == BackpackUse::TownTeleport ||
+      use == BackpackUse::MasterTeleport)
+    ShowWearCaption(true);
 }
 
 void TForm5::BackButtonClick() {

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "character/StatPoints.h"
 #include "inventory/SlotFigure.h"
-#include "inventory/StatPoints.h"
 #include "shell/Screen.h"
 
 class QLabel;
 class QPushButton;
 class ListBox;
+struct ItemKind;
 
 // The inventory: the figure, the backpack, the bonus list.
 class TForm5 : public Screen {
@@ -26,6 +28,8 @@ class TForm5 : public Screen {
   // The description of the chosen backpack line (the control "ListBox").
   ListBox* ParamListBox;
   std::string SelectedItem;
+  // What the last sale paid.
+  float LastSalePrice = 0;
 
   SlotFigure Figure;
 
@@ -54,11 +58,20 @@ class TForm5 : public Screen {
   QPushButton* TransButton;
   QPushButton* BackButton;
 
-  void PowerButtonClick() { SpendPoint(StatPointTarget::Power); }
-  void DexterityButtonClick() { SpendPoint(StatPointTarget::Dexterity); }
-  void GoodLuckButtonClick() { SpendPoint(StatPointTarget::GoodLuck); }
-  void HealthButtonClick() { SpendPoint(StatPointTarget::Health); }
+  void PowerButtonClick() { SpendPoint(Stat::Power); }
+  void DexterityButtonClick() { SpendPoint(Stat::Dexterity); }
+  void GoodLuckButtonClick() { SpendPoint(Stat::GoodLuck); }
+  void HealthButtonClick() { SpendPoint(Stat::Health); }
   void BackButtonClick();
+  void SubjectListBoxClick();
+  void DressButtonClick();
+  void SellButtonClick();
+  void DragButtonClick();
+  void Drag2ButtonClick();
+  void TransButtonClick();
+  // A click on a slot picture ("ShlemImageClick" … "SodKarmanImageClick"): the slot's
+  // item goes back into the backpack. Wearing calls it for the slot it fills.
+  void TakeOff(const EquipSlotInfo& slot);
 
  protected:
   void FormShow() override;
@@ -69,7 +82,19 @@ class TForm5 : public Screen {
   void MakeLists();
   void MakeButtons();
   QPushButton* MakePlusButton(const QString& name, const QString& hint, int top);
-  void SpendPoint(StatPointTarget target);
+  void ConnectHandlers();
+  void SpendPoint(Stat target);
   void ShowMoney();
   void PlayLeave();
+  void RefuseNoChoice();
+  void ShowDescription(const std::vector<std::string>& lines);
+  // "Применить" while a scroll used from the backpack is chosen, "Надеть" otherwise.
+  void ShowWearCaption(bool apply);
+  void OfferScroll(const ItemKind& kind);
+  // Step by step, the wear button's use of a kind; false when the line stays.
+  bool UseFromBackpack(const ItemKind* kind);
+  void Wear(const ItemKind& kind);
+  void UseTeleport();
+  void StopWorldActivities();
+  void ChooseFirstLines();
 };
