@@ -7,9 +7,25 @@
 #include <QTimer>
 
 #include "character/PersUnit.h"
+#include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "shop/BuyUnit.h"
+#include "widgets/PictureBox.h"
+
+namespace {
+// The map's frame on the menu: rows of five from the bottom up.
+constexpr int kMapLeft = 16;
+constexpr int kMapTop = 40;
+constexpr int kMapRows = 4;
+constexpr int kPictureSize = 100;
+constexpr int kPictureStep = 101;
+
+constexpr int kWoodPlace = 1;
+constexpr const char* kWoodcuttersAxe = "Топор дровосека";
+constexpr const char* kBattleScroll = "Свиток боя";
+constexpr const char* kSignal = "sound\\Сигнал.wav";
+}  // namespace
 
 int DayTimeOfHour(int hour) {
   if (hour >= 6 && hour <= 11) return 1;
@@ -19,6 +35,7 @@ int DayTimeOfHour(int hour) {
 }
 
 TForm3::TForm3(Game& game) : Screen(game, "TForm3", 680, 470) {
+  MakeMap();
   TimeLabel = MakeLabel("TimeLabel", "", 16, 12);
   TimeLabel->setGeometry(16, 12, 505, 20);
   TimeLabel->setAlignment(Qt::AlignCenter);
@@ -51,6 +68,17 @@ TForm3::TForm3(Game& game) : Screen(game, "TForm3", 680, 470) {
   Timer->start();
 
   BindMembers();
+}
+
+void TForm3::MakeMap() {
+  for (int place = 1; place <= kPlaceCount; ++place) {
+    const MapCell cell = CellOf(place);
+    const QRect frame(kMapLeft + cell.column * kPictureStep,
+                      kMapTop + (kMapRows - 1 - cell.row) * kPictureStep, kPictureSize,
+                      kPictureSize);
+    Images[place] = MakePicture(QString("Image%1").arg(place), frame);
+    connect(Images[place], &PictureBox::clicked, this, [this, place] { ImageClick(place); });
+  }
 }
 
 void TForm3::BindMembers() {
@@ -88,9 +116,137 @@ void TForm3::SetClockRunning(bool running) {
   }
 }
 
-void TForm3::TimerTimer() {}
+void TForm3::ImageClick(int place) {
+  if (!AreNeighbours(game_.state.Place, place)) {
+    game_.Refuse("Так нельзя", "Слишком далеко.");
+    return;
+  }
+  StartMove();
+  MoveTarget = place;
+}
 
-void TForm3::RefreshMap() {}
+void TForm3::StartMove() {
+  SetMapEnabled(false);
+  MoveCountdown = MoveTime(game_.state.Strannik);
+  TimeLabel->setText(QString::fromStdString(MoveTimeText(MoveCountdown)));
+  TimeLabel->show();
+}
+
+void TForm3::SetMapEnabled(bool enabled) {
+  for (int place = 1; place <= kPlaceCount; ++place) Images[place]->setEnabled(enabled);
+}
+
+void TForm3::TimerTimer() {
+  // A running move takes the whole tick: cutting and the encounter stand still.
+  if (MoveCountdown > 0) {
+    MoveStep();
+    return;
+  }
+  WoodCuttingStep();
+  EncounterStep();
+}
+
+void TForm3::MoveStep() {
+  --MoveCountdown;
+  TimeLabel->setText(QString::fromStdString(MoveTimeText(MoveCountdown)));
+  if (MoveCountdown == 0) Arrive();
+}
+
+void TForm3::Arrive() {
+  TimeLabel->hide();
+  game_.state.Place = MoveTarget;
+  RefreshMap();
+  SetMapEnabled(true);
+  // The shop could be entered while leaving the town; the new place has none.
+  if (game_.form2->isVisible()) {
+    game_.form2->hide();
+    show();
+  }
+}
+
+void TForm3::RefreshMap() {
+  AttackerKinds = {};
+  ProfButton->hide();
+  if (game_.state.Place == kTown) {
+    PrepareTown();
+  } else {
+    PrepareWilds();
+  }
+  for (int place = 1; place <= kPlaceCount; ++place) {
+    if (place == kTown) continue;
+    if (place != game_.state.Place) {
+      ShowPlace(place, PlacePicture(place).c_str(), kMoveHint);
+      continue;
+    }
+    ShowPlace(place, kHerePicture, kHereHint);
+    if (place == kWoodPlace && game_.state.OruzhieHint == kWoodcuttersAxe) OfferWoodCutting();
+    AttackerKinds = DrawAttackerKinds(place, game_.state.AttLevel, AttackerCount, game_.random);
+  }
+}
+
+void TForm3::ShowPlace(int place, const char* picture, const char* hint) {
+  Images[place]->Load(picture);
+  Images[place]->setToolTip(hint);
+}
+
+void TForm3::PrepareTown() {
+  ShowPlace(kTown, kHerePicture, kHereHint);
+  ShopButton->setEnabled(true);
+  SetInventoryTrade(true);
+  EncounterCountdown = 0;
+}
+
+void TForm3::PrepareWilds() {
+  ShowPlace(kTown, PlacePicture(kTown).c_str(), kMoveHint);
+  ShopButton->setEnabled(false);
+  SetInventoryTrade(false);
+  AttackerCount = DrawAttackerCount(game_.random);
+  // A countdown still running goes on; only a finished one is drawn anew.
+  if (EncounterCountdown < 1) EncounterCountdown = game_.random.RandomInt(15) + 15;
+}
+
+void TForm3::OfferWoodCutting() {
+  ProfButton->setText("Рубка");
+  ProfButton->setToolTip("Рубить лес");
+  ProfButton->show();
+}
+
+void TForm3::SetInventoryTrade(bool inTown) {
+  TForm5& inventory = *game_.form5;
+  // The battle scroll is of no use where no monster comes; selling is for the town.
+  if (inventory.SelectedItem == kBattleScroll) inventory.DressButton->setEnabled(!inTown);
+  inventory.SellButton->setEnabled(inTown);
+}
+
+void TForm3::WoodCuttingStep() {}
+
+void TForm3::EncounterStep() {
+  // A cutting holds the countdown except at the moment its attack is due.
+  if (CutCountdown != 0 && CutCountdown != CutAttackAt) return;
+  --EncounterCountdown;
+  if (EncounterCountdown == 0) Attack();
+}
+
+void TForm3::Attack() {
+  // Nobody to fight: the first attacker is always set for a real attack.
+  if (AttackerKinds[1] == 0) return;
+  AnnounceAttack();
+  for (Screen* screen : {static_cast<Screen*>(game_.form2), static_cast<Screen*>(this),
+                         static_cast<Screen*>(game_.form5), static_cast<Screen*>(game_.form7)}) {
+    if (screen->isVisible()) screen->hide();
+  }
+  game_.form1->show();
+}
+
+void TForm3::AnnounceAttack() {
+  // Each slot sounds the signal; the message boxes wait for the player, so the
+  // later signals follow their closing.
+  for (int slot = 1; slot <= 3; ++slot) {
+    game_.sound.Play(kSignal);
+    const std::string message = AttackMessageAt(slot, AttackerKinds);
+    if (!message.empty()) game_.Inform(message);
+  }
+}
 
 void TForm3::PersButtonClick() {
   hide();

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <array>
+
 #include "shell/Screen.h"
+#include "world/Encounters.h"
+#include "world/WorldMap.h"
 
 class QCheckBox;
+class PictureBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -31,9 +36,11 @@ class TForm3 : public Screen {
   int PeaceAward = 0;
   int EncounterCountdown = 0;
   int AttackerCount = 0;
-  int AttackerKinds[4] = {0, 0, 0, 0};  // [1] … [3]; 0 = none
+  AttackerSlots AttackerKinds{};  // [1] … [3]; 0 = none
   int DayTime = 0;
 
+  // Image1 … Image20 at [1] … [20].
+  std::array<PictureBox*, kPlaceCount + 1> Images{};
   QLabel* TimeLabel;
   QPushButton* PersButton;
   QPushButton* StockButton;
@@ -48,13 +55,32 @@ class TForm3 : public Screen {
   void ShopButtonClick();
   void SaveButtonClick();
   void SoundCheckBoxClick();
+  // A click on place N asks to move there.
+  void ImageClick(int place);
 
  protected:
   void FormClose(QCloseEvent* event) override;
 
  private:
   void BindMembers();
+  void MakeMap();
   void PlayShopGreeting();
+
+  void StartMove();
+  void MoveStep();
+  void Arrive();
+  void SetMapEnabled(bool enabled);
+  void ShowPlace(int place, const char* picture, const char* hint);
+  void PrepareTown();
+  void PrepareWilds();
+  void OfferWoodCutting();
+  void SetInventoryTrade(bool inTown);
+
+  // The wood-cutting step of the world clock.
+  void WoodCuttingStep();
+  void EncounterStep();
+  void Attack();
+  void AnnounceAttack();
 };
 
 // The part of the day for an hour: 1 morning, 3 day, 2 evening, 0 night.

@@ -1,0 +1,122 @@
+#include "world/Encounters.h"
+
+#include <algorithm>
+
+#include "core/Random.h"
+
+namespace {
+
+// clang-format off
+constexpr std::array<AttackTable, 19> kAttackTables = {{
+//  place rolls    level bound  rolls -> kind below the bound                  rolls -> kind from the bound on
+  {  1,   10,      kNoBound,    {{{6, 10}, {10, 9}}},                          {}},
+  {  2,   10,      kNoBound,    {{{6, 8}, {10, 7}}},                           {}},
+  {  3,   45,      14,          {{{20, 5}, {30, 4}, {40, 6}, {45, 14}}},       {{{20, 14}, {30, 4}, {40, 6}, {45, 5}}}},
+  {  4,   10,      12,          {{{7, 3}, {10, 12}}},                          {{{7, 12}, {10, 3}}}},
+  {  6,   30,      19,          {{{15, 10}, {25, 9}, {30, 19}}},               {{{15, 19}, {25, 9}, {30, 10}}}},
+  {  7,   30,      17,          {{{15, 8}, {25, 7}, {30, 17}}},                {{{15, 17}, {25, 7}, {30, 8}}}},
+  {  8,   50,      15,          {{{20, 6}, {35, 5}, {45, 4}, {50, 15}}},       {{{20, 15}, {35, 5}, {45, 4}, {50, 6}}}},
+  {  9,   10,      kNoBound,    {{{6, 2}, {10, 3}}},                           {}},
+  { 10,   kNoRoll, kNoBound,    {{{1, 1}}},                                    {}},
+  { 11,   10,      20,          {{{7, 11}, {10, 20}}},                         {{{7, 20}, {10, 11}}}},
+  { 12,   10,      kNoBound,    {{{6, 9}, {10, 10}}},                          {}},
+  { 13,   10,      kNoBound,    {{{6, 7}, {10, 8}}},                           {}},
+  { 14,   50,      13,          {{{20, 4}, {35, 5}, {45, 6}, {50, 13}}},       {{{20, 13}, {35, 5}, {45, 6}, {50, 4}}}},
+  { 15,   30,      kNoBound,    {{{15, 4}, {25, 5}, {30, 6}}},                 {}},
+  { 16,   10,      21,          {{{7, 11}, {10, 21}}},                         {{{7, 21}, {10, 11}}}},
+  { 17,   30,      18,          {{{15, 9}, {25, 10}, {30, 18}}},               {{{15, 18}, {25, 10}, {30, 9}}}},
+  { 18,   30,      16,          {{{15, 7}, {25, 8}, {30, 16}}},                {{{15, 16}, {25, 8}, {30, 7}}}},
+  { 19,   30,      kNoBound,    {{{15, 6}, {25, 5}, {30, 4}}},                 {}},
+  { 20,   20,      kNoBound,    {{{10, 5}, {15, 4}, {20, 6}}},                 {}},
+}};
+
+constexpr std::array<const char*, 22> kEncounterNames = {
+  "",
+  "Крыса",   "Кабан",          "Паук",          "Призрак",      "Скелет",        "Зомби",       "Гоблин",
+  "Орк",     "Тролль",         "Огр",           "Дракон",       "Хранитель врат", "Дозорный леса",
+  "Ангел судьбы", "Ледяной",   "Равновесие",    "Разрушитель",  "Охранник тьмы", "Воин света",
+  "Воин тьмы",    "Друг Мастера",
+};
+// clang-format on
+
+// At place 16 only one attacker may be the Master's friend; a second one meets
+// the dragon instead.
+constexpr int kGuardedPlace = 16;
+constexpr int kMastersFriend = 21;
+constexpr int kDragon = 11;
+
+int DrawKind(const AttackTable& table, int level, Random& random) {
+  const int roll = table.rolls == kNoRoll ? 1 : random.RandomInt(table.rolls) + 1;
+  return KindOfRoll(table, level, roll);
+}
+
+// Whether a slot drawn before this one already holds the Master's friend.
+bool FriendAfter(const AttackerSlots& kinds, int slot) {
+  return std::find(kinds.begin() + slot + 1, kinds.end(), kMastersFriend) != kinds.end();
+}
+
+int CountAttackers(const AttackerSlots& kinds) {
+  return static_cast<int>(std::count_if(kinds.begin() + 1, kinds.end(), [](int k) { return k; }));
+}
+
+// "напал" agrees with the single attacker's name.
+std::string AttackedVerb(int kind) {
+  if (kind == 1 || kind == 14) return "напала";
+  if (kind == 6 || kind == 16) return "напало";
+  return "напал";
+}
+
+}  // namespace
+
+const AttackTable* AttackTableOf(int place) {
+  for (const AttackTable& table : kAttackTables) {
+    if (table.place == place) return &table;
+  }
+  return nullptr;
+}
+
+int KindOfRoll(const AttackTable& table, int level, int roll) {
+  const bool belowBound = table.levelBound == kNoBound || level < table.levelBound;
+  for (const RollRange& range : belowBound ? table.below : table.fromBound) {
+    if (roll <= range.last) return range.kind;
+  }
+  return 0;
+}
+
+int DrawAttackerCount(Random& random) {
+  const int d = random.RandomInt(8) + 1;
+  if (d <= 5) return 1;
+  if (d <= 7) return 2;
+  return 3;
+}
+
+AttackerSlots DrawAttackerKinds(int place, int level, int count, Random& random) {
+  AttackerSlots kinds{};
+  const AttackTable* table = AttackTableOf(place);
+  if (!table) return kinds;
+  for (int slot = count; slot >= 1; --slot) {
+    // The roll is taken even where the rule below replaces it.
+    kinds[slot] = DrawKind(*table, level, random);
+    if (place == kGuardedPlace && FriendAfter(kinds, slot)) kinds[slot] = kDragon;
+  }
+  return kinds;
+}
+
+std::string EncounterName(int kind) {
+  if (kind < 1 || kind >= static_cast<int>(kEncounterNames.size())) return "";
+  return kEncounterNames[kind];
+}
+
+std::string AttackMessageAt(int slot, const AttackerSlots& kinds) {
+  const int count = CountAttackers(kinds);
+  const std::string first = EncounterName(kinds[1]);
+  if (slot == 2 && count == 1) return "На Вас " + AttackedVerb(kinds[1]) + ": " + first + ".";
+  if (slot == 2 && count == 2) {
+    return "На Вас напали: " + first + " и " + EncounterName(kinds[2]) + ".";
+  }
+  if (slot == 3 && count == 3) {
+    return "На Вас напали: " + first + ", " + EncounterName(kinds[2]) + " и " +
+           EncounterName(kinds[3]) + ".";
+  }
+  return "";
+}

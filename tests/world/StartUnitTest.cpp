@@ -1,0 +1,262 @@
+#include <QLabel>
+#include <QPushButton>
+
+#include "inventory/StockUnit.h"
+#include "shell/NickUnit.h"
+#include "shop/BuyUnit.h"
+#include "support/TestGame.h"
+#include "widgets/PictureBox.h"
+#include "world/StartUnit.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The menu shown as after a login, standing in `place`.
+class WorldTest : public TestGame {
+ protected:
+  void Enter(int place, int encounterCountdown = 0) {
+    Start();
+    menu = game->form3;
+    game->form4->hide();
+    menu->show();
+    game->state.Place = place;
+    menu->EncounterCountdown = encounterCountdown;
+    Events();
+  }
+  // Moves to a neighbour and lets the whole move run.
+  void Travel(int place) {
+    menu->Images[place]->Click();
+    while (menu->MoveCountdown > 0) menu->TimerTimer();
+  }
+  bool Enabled(const QWidget* widget) const { return !widget->testAttribute(Qt::WA_Disabled); }
+  bool MapEnabled() const {
+    for (int place = 1; place <= kPlaceCount; ++place) {
+      if (!Enabled(menu->Images[place])) return false;
+    }
+    return true;
+  }
+
+  TForm3* menu = nullptr;
+};
+
+TEST_F(WorldTest, PicturesLieOnTheGridAndNeighboursTouch) {
+  Enter(5);
+  for (int a = 1; a <= kPlaceCount; ++a) {
+    const QRect frame = menu->Images[a]->geometry();
+    EXPECT_EQ(frame.size(), QSize(100, 100));
+    EXPECT_EQ(menu->Images[a]->objectName(), QString("Image%1").arg(a));
+    for (int b = 1; b <= kPlaceCount; ++b) {
+      const QPoint step = menu->Images[b]->geometry().topLeft() - frame.topLeft();
+      const bool touching = std::abs(step.x()) <= 101 && std::abs(step.y()) <= 101 && a != b;
+      EXPECT_EQ(AreNeighbours(a, b), touching) << a << " " << b;
+    }
+  }
+  // Rows of five from the bottom up, 101 pixels apart.
+  EXPECT_EQ(menu->Images[2]->x() - menu->Images[1]->x(), 101);
+  EXPECT_EQ(menu->Images[1]->y() - menu->Images[6]->y(), 101);
+  EXPECT_EQ(menu->Images[16]->y() + 303, menu->Images[1]->y());
+}
+
+TEST_F(WorldTest, ClickingANeighbourStartsAMoveTimedByStrannik) {
+  Enter(5);
+  menu->Images[4]->Click();
+  EXPECT_EQ(menu->MoveTarget, 4);
+  EXPECT_EQ(menu->MoveCountdown, 90);
+  EXPECT_FALSE(MapEnabled());
+  EXPECT_FALSE(menu->TimeLabel->isHidden());
+  EXPECT_EQ(menu->TimeLabel->text().toStdString(), "Перемещение ещё: 90 сек.");
+  menu->TimerTimer();
+  EXPECT_EQ(menu->TimeLabel->text().toStdString(), "Перемещение ещё: 89 сек.");
+  EXPECT_TRUE(Events().empty());
+}
+
+TEST_F(WorldTest, StrannikShortensTheMove) {
+  Enter(5);
+  game->state.Strannik = 52;
+  menu->Images[9]->Click();
+  EXPECT_EQ(menu->MoveCountdown, 39);
+}
+
+TEST_F(WorldTest, FarPlacesAndTheOwnPlaceAreTooFar) {
+  Enter(5);
+  for (int place : {3, 5, 20}) {
+    menu->Images[place]->Click();
+    EXPECT_EQ(Events(), Lines{R"(message "Так нельзя" warning "Слишком далеко.")"}) << place;
+  }
+  EXPECT_EQ(menu->MoveCountdown, 0);
+  EXPECT_TRUE(MapEnabled());
+}
+
+TEST_F(WorldTest, ArrivalMovesThePlayerAndRedrawsTheMap) {
+  Enter(5);
+  menu->RefreshMap();
+  Draws({0, 3, 4});  // one attacker, countdown 18, roll 5 at place 4
+  Travel(4);
+  EXPECT_EQ(game->state.Place, 4);
+  EXPECT_TRUE(menu->TimeLabel->isHidden());
+  EXPECT_TRUE(MapEnabled());
+  EXPECT_EQ(menu->Images[4]->Picture(), "image\\p0.bmp");
+  EXPECT_EQ(menu->Images[4]->toolTip().toStdString(), "Ваше местоположение");
+  EXPECT_EQ(menu->Images[5]->Picture(), "image\\p5.bmp");
+  EXPECT_EQ(menu->Images[5]->toolTip().toStdString(), "Переместиться");
+  EXPECT_EQ(menu->EncounterCountdown, 18);
+  EXPECT_EQ(menu->AttackerKinds, (AttackerSlots{0, 3, 0, 0}));
+}
+
+TEST_F(WorldTest, RefreshDrawsCountThenCountdownThenKindsFromTheLastSlot) {
+  Enter(3);
+  game->state.AttLevel = 14;
+  Draws({7, 4, 0, 20, 40});  // three attackers, countdown 19, rolls 1, 21, 41
+  menu->RefreshMap();
+  EXPECT_EQ(menu->AttackerCount, 3);
+  EXPECT_EQ(menu->EncounterCountdown, 19);
+  EXPECT_EQ(menu->AttackerKinds, (AttackerSlots{0, 5, 4, 14}));
+  EXPECT_EQ(game->random.ForcedLeft(), 0u);
+  for (int place = 1; place <= kPlaceCount; ++place) {
+    const std::string expected = place == 3 ? "image\\p0.bmp" : PlacePicture(place);
+    EXPECT_EQ(menu->Images[place]->Picture(), expected) << place;
+  }
+  EXPECT_FALSE(Enabled(menu->ShopButton));
+  EXPECT_FALSE(Enabled(game->form5->SellButton));
+}
+
+TEST_F(WorldTest, TheTownOpensTradeDrawsNothingAndCancelsTheCountdown) {
+  Enter(5, 12);
+  menu->AttackerKinds = {0, 4, 4, 0};
+  Draws({1});
+  menu->RefreshMap();
+  EXPECT_EQ(game->random.ForcedLeft(), 1u);
+  EXPECT_EQ(menu->EncounterCountdown, 0);
+  EXPECT_EQ(menu->AttackerKinds, (AttackerSlots{}));
+  EXPECT_TRUE(Enabled(menu->ShopButton));
+  EXPECT_TRUE(Enabled(game->form5->SellButton));
+  EXPECT_EQ(menu->Images[5]->Picture(), "image\\p0.bmp");
+  EXPECT_EQ(menu->Images[4]->Picture(), "image\\p4.bmp");
+  EXPECT_EQ(menu->Images[4]->toolTip().toStdString(), "Переместиться");
+}
+
+TEST_F(WorldTest, TheBattleScrollCanBeWornOnlyOutsideTheTown) {
+  Enter(5);
+  TForm5& inventory = *game->form5;
+  inventory.SelectedItem = "Свиток боя";
+  menu->RefreshMap();
+  EXPECT_FALSE(Enabled(inventory.DressButton));
+  game->state.Place = 9;
+  menu->RefreshMap();
+  EXPECT_TRUE(Enabled(inventory.DressButton));
+  // Another item keeps the wear button as the inventory left it.
+  inventory.SelectedItem = "Зелье ХП";
+  inventory.DressButton->setEnabled(false);
+  game->state.Place = 5;
+  menu->RefreshMap();
+  EXPECT_FALSE(Enabled(inventory.DressButton));
+}
+
+TEST_F(WorldTest, ArrivalKeepsARunningCountdownAndDrawsAFinishedOneAnew) {
+  Enter(9, 7);
+  Draws({0});  // the count only: place 10 needs no roll
+  Travel(10);
+  EXPECT_EQ(menu->EncounterCountdown, 7);
+  menu->EncounterCountdown = 0;
+  Draws({0, 14, 0});
+  Travel(9);
+  EXPECT_EQ(menu->EncounterCountdown, 29);
+  menu->EncounterCountdown = -3;
+  Draws({0, 1});
+  Travel(10);
+  EXPECT_EQ(menu->EncounterCountdown, 16);
+  EXPECT_EQ(game->random.ForcedLeft(), 0u);
+}
+
+TEST_F(WorldTest, AMoveFreezesTheEncounterCountdown) {
+  Enter(9, 3);
+  menu->AttackerKinds = {0, 2, 0, 0};
+  menu->Images[13]->Click();
+  for (int tick = 0; tick < 10; ++tick) menu->TimerTimer();
+  EXPECT_EQ(menu->EncounterCountdown, 3);
+  EXPECT_TRUE(Events().empty());
+}
+
+TEST_F(WorldTest, TheTownNeverAttacks) {
+  Enter(5, 2);
+  menu->RefreshMap();
+  for (int tick = 0; tick < 60; ++tick) menu->TimerTimer();
+  EXPECT_TRUE(Events().empty());
+  EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(WorldTest, ArrivalClosesTheShopAndShowsTheMenu) {
+  Enter(5);
+  menu->RefreshMap();
+  menu->Images[10]->Click();
+  EXPECT_TRUE(Enabled(menu->ShopButton));
+  menu->ShopButton->click();
+  Events();
+  Draws({0, 0});
+  while (menu->MoveCountdown > 0) menu->TimerTimer();
+  EXPECT_EQ(Events(), (Lines{"hide TForm2", "show TForm3"}));
+  EXPECT_FALSE(Enabled(menu->ShopButton));
+}
+
+TEST_F(WorldTest, ACountdownReachingZeroAnnouncesTheAttackAndOpensTheFight) {
+  Enter(10, 2);
+  menu->AttackerKinds = {0, 1, 0, 0};
+  menu->TimerTimer();
+  EXPECT_TRUE(Events().empty());
+  menu->TimerTimer();
+  EXPECT_EQ(Events(), (Lines{
+                          R"(sound sound\Сигнал.wav)",
+                          R"(sound sound\Сигнал.wav)",
+                          R"(message "Off-Line Morrowgate" none "На Вас напала: Крыса.")",
+                          R"(sound sound\Сигнал.wav)",
+                          "hide TForm3",
+                          "show TForm1",
+                      }));
+  // Below zero nothing more happens.
+  menu->TimerTimer();
+  EXPECT_TRUE(Events().empty());
+}
+
+TEST_F(WorldTest, ThreeAttackersAreAnnouncedAtTheLastSignalAndSilentlyWithoutSound) {
+  Enter(10, 1);
+  game->state.Sound = 0;
+  menu->AttackerKinds = {0, 1, 1, 1};
+  menu->hide();
+  game->form5->show();
+  Events();
+  menu->TimerTimer();
+  EXPECT_EQ(Events(),
+            (Lines{
+                R"(message "Off-Line Morrowgate" none "На Вас напали: Крыса, Крыса и Крыса.")",
+                "hide TForm5",
+                "show TForm1",
+            }));
+}
+
+TEST_F(WorldTest, ACuttingHoldsTheCountdownExceptAtItsAttackPoint) {
+  Enter(1, 5);
+  menu->AttackerKinds = {0, 10, 0, 0};
+  menu->CutCountdown = 120;
+  menu->CutAttackAt = 80;
+  menu->TimerTimer();
+  EXPECT_EQ(menu->EncounterCountdown, 5);
+  menu->CutAttackAt = 120;
+  menu->TimerTimer();
+  EXPECT_EQ(menu->EncounterCountdown, 4);
+}
+
+TEST_F(WorldTest, TheWoodcuttersAxeAtPlaceOneOffersCutting) {
+  Enter(1, 5);
+  menu->RefreshMap();
+  EXPECT_TRUE(menu->ProfButton->isHidden());
+  game->state.OruzhieHint = "Топор дровосека";
+  menu->RefreshMap();
+  EXPECT_FALSE(menu->ProfButton->isHidden());
+  EXPECT_EQ(menu->ProfButton->toolTip().toStdString(), "Рубить лес");
+  game->state.Place = 2;
+  menu->RefreshMap();
+  EXPECT_TRUE(menu->ProfButton->isHidden());
+}
+
+}  // namespace
