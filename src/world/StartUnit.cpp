@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "character/PersUnit.h"
 #include "fight/MGUnit.h"
@@ -165,7 +166,7 @@ void TForm3::Arrive() {
 }
 
 void TForm3::RefreshMap() {
-  AttackerKinds = {};
+  SetAttackers({});
   ProfButton->hide();
   if (game_.state.Place == kTown) {
     PrepareTown();
@@ -180,8 +181,12 @@ void TForm3::RefreshMap() {
     }
     ShowPlace(place, kHerePicture, kHereHint);
     if (place == kWoodPlace && game_.state.OruzhieHint == kWoodcuttersAxe) OfferWoodCutting();
-    AttackerKinds = DrawAttackerKinds(place, game_.state.AttLevel, AttackerCount, game_.random);
+    SetAttackers(DrawAttackerKinds(place, game_.state.AttLevel, AttackerCount, game_.random));
   }
+}
+
+void TForm3::SetAttackers(const AttackerSlots& kinds) {
+  std::copy(kinds.begin(), kinds.end(), AttackerKinds);
 }
 
 void TForm3::ShowPlace(int place, const char* picture, const char* hint) {
@@ -243,7 +248,7 @@ void TForm3::AnnounceAttack() {
   // later signals follow their closing.
   for (int slot = 1; slot <= 3; ++slot) {
     game_.sound.Play(kSignal);
-    const std::string message = AttackMessageAt(slot, AttackerKinds);
+    const std::string message = AttackMessageAt(slot, Attackers());
     if (!message.empty()) game_.Inform(message);
   }
 }

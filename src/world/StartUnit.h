@@ -36,7 +36,7 @@ class TForm3 : public Screen {
   int PeaceAward = 0;
   int EncounterCountdown = 0;
   int AttackerCount = 0;
-  AttackerSlots AttackerKinds{};  // [1] … [3]; 0 = none
+  int AttackerKinds[4] = {0, 0, 0, 0};  // [1] … [3]; 0 = none
   int DayTime = 0;
 
   // Image1 … Image20 at [1] … [20].
@@ -55,6 +55,9 @@ class TForm3 : public Screen {
   void ShopButtonClick();
   void SaveButtonClick();
   void SoundCheckBoxClick();
+  AttackerSlots Attackers() const { return std::to_array(AttackerKinds); }
+  void SetAttackers(const AttackerSlots& kinds);
+
   // A click on place N asks to move there.
   void ImageClick(int place);
 
