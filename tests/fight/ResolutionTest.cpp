@@ -1,0 +1,368 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "core/EventLog.h"
+#include "core/Random.h"
+#include "core/Sound.h"
+#include "fight/Resolution.h"
+#include "state/GameState.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+void Force(Random& random, std::initializer_list<int> raw) {
+  for (int value : raw) random.Force(value);
+}
+
+// Every contest value equal on both sides: the weighted sums match (ratio 1).
+OpponentRecord EvenOpponent(int strikesPerMove) {
+  OpponentRecord o;
+  o.Power = o.Dexterity = o.GoodLuck = o.KB = o.Ulov = o.Toch = o.Sokr = o.Stoi = 30;
+  o.Kick = 70;
+  o.HP = o.CurHP = 1000;
+  o.StrikesPerMove = strikesPerMove;
+  return o;
+}
+
+void MakeEven(GameState& s) {
+  s.AttPower = s.AttDexterity = s.AttGoodLuck = s.AttKB = 30;
+  s.AttUlov = s.AttToch = s.AttSokr = s.AttStoi = 30;
+  s.AttKick = 30;
+}
+
+TEST(RawDamageTest, KickSeventyPowerSeventyFive) {
+  Random random;
+  Force(random, {0, 22, 23});
+  EXPECT_FLOAT_EQ(RawDamage(70, 75, random), 146.0f);
+  EXPECT_FLOAT_EQ(RawDamage(70, 75, random), 168.0f);
+  EXPECT_FLOAT_EQ(RawDamage(70, 75, random), 146.0f);  // the draw is taken modulo 23
+}
+
+TEST(RawDamageTest, KicksBelowThreeDrawNothing) {
+  Random random;
+  Force(random, {5});
+  EXPECT_FLOAT_EQ(RawDamage(0, 80, random), 0.5f);
+  EXPECT_FLOAT_EQ(RawDamage(1, 80, random), 2.3f);
+  EXPECT_FLOAT_EQ(RawDamage(2, 50, random), 3.5f);
+  EXPECT_EQ(random.ForcedLeft(), 1u);
+}
+
+TEST(DamageTableTest, TheFourRowsAgainstArmourTen) {
+  EXPECT_EQ(DamageAfterArmour(146.0f, 10, false, false), 138);
+  EXPECT_EQ(DamageAfterArmour(146.0f, 10, false, true), 246);
+  EXPECT_EQ(DamageAfterArmour(146.0f, 10, true, false), 67);
+  EXPECT_EQ(DamageAfterArmour(146.0f, 10, true, true), 122);
+}
+
+TEST(DamageTableTest, ArmourAtOrAboveTheDamageLeavesNothing) {
+  EXPECT_EQ(DamageAfterArmour(10.9f, 13, false, false), 0);  // 10.4 armour against 10
+  EXPECT_EQ(DamageAfterArmour(10.9f, 12, false, false), 0);  // 9.6 against 10 leaves 0.4
+  EXPECT_EQ(DamageAfterArmour(10.9f, 11, false, false), 1);
+  EXPECT_EQ(DamageAfterArmour(10.0f, 18, true, false), 0);  // h 5.5, n 5
+  EXPECT_EQ(DamageAfterArmour(100.0f, 175, false, true), 0);
+  EXPECT_EQ(DamageAfterArmour(100.0f, 174, false, true), 1);
+}
+
+TEST(DamageTableTest, CriticalTakesTheWholeArmourNormalOnlyFourFifths) {
+  EXPECT_EQ(DamageAfterArmour(100.0f, 50, false, false), 60);
+  EXPECT_EQ(DamageAfterArmour(100.0f, 50, false, true), 125);
+  // A broken block halves first: h 50.5, n 50; 4/7 of 50 is 28.57…
+  EXPECT_EQ(DamageAfterArmour(100.0f, 50, true, false), 21);
+  // n = truncate(50.5 × 1.75 + 0.5) = 88; 2/3 of 50 is 33.33…
+  EXPECT_EQ(DamageAfterArmour(100.0f, 50, true, true), 54);
+}
+
+TEST(ContestTest, ANewCharacterNeverDodgesARat) {
+  GameState player;
+  OpponentRecord rat;
+  rat.Dexterity = 50;
+  rat.Toch = 230;
+  rat.GoodLuck = 50;
+  EXPECT_NEAR(ContestRatio(Contest::PlayerDodges, player, rat), 0.353f, 0.001f);
+  Random random;
+  Force(random, {49});
+  EXPECT_FALSE(ContestCheck(Contest::PlayerDodges, player, rat, random));
+}
+
+TEST(ContestTest, EqualSidesNeverDodgeBreakOneInFiveCriticalOneInTen) {
+  GameState player;
+  MakeEven(player);
+  const OpponentRecord opponent = EvenOpponent(1);
+  Random random;
+  for (Contest dodge : {Contest::PlayerDodges, Contest::OpponentDodges}) {
+    EXPECT_FLOAT_EQ(ContestRatio(dodge, player, opponent), 1.0f);
+    Force(random, {49});
+    EXPECT_FALSE(ContestCheck(dodge, player, opponent, random));
+  }
+  for (Contest breaking : {Contest::PlayerBreaksBlock, Contest::OpponentBreaksBlock}) {
+    Force(random, {39, 40});
+    EXPECT_FALSE(ContestCheck(breaking, player, opponent, random));
+    EXPECT_TRUE(ContestCheck(breaking, player, opponent, random));
+  }
+  for (Contest critical : {Contest::PlayerCritical, Contest::OpponentCritical}) {
+    Force(random, {44, 45});
+    EXPECT_FALSE(ContestCheck(critical, player, opponent, random));
+    EXPECT_TRUE(ContestCheck(critical, player, opponent, random));
+  }
+}
+
+TEST(ContestTest, TwiceTheOtherSideAlwaysSucceeds) {
+  GameState player;
+  MakeEven(player);
+  OpponentRecord opponent = EvenOpponent(1);
+  opponent.Power = opponent.Dexterity = opponent.GoodLuck = opponent.KB = 60;
+  opponent.Ulov = opponent.Toch = opponent.Sokr = opponent.Stoi = 60;
+  EXPECT_FLOAT_EQ(ContestRatio(Contest::OpponentDodges, player, opponent), 2.0f);
+  Random random;
+  for (Contest contest :
+       {Contest::OpponentDodges, Contest::OpponentBreaksBlock, Contest::OpponentCritical}) {
+    Force(random, {0});
+    EXPECT_TRUE(ContestCheck(contest, player, opponent, random));
+  }
+  Force(random, {49});
+  EXPECT_FALSE(ContestCheck(Contest::PlayerDodges, player, opponent, random));
+}
+
+// A block-breaking contest between the player's and a spider's power, armour
+// and luck, decided by `draw`.
+bool BreaksBlock(std::array<int, 3> player, std::array<int, 3> spider, int draw, float& ratio) {
+  GameState state;
+  state.AttPower = player[0];
+  state.AttKB = player[1];
+  state.AttGoodLuck = player[2];
+  OpponentRecord opponent;
+  opponent.Power = spider[0];
+  opponent.KB = spider[1];
+  opponent.GoodLuck = spider[2];
+  ratio = ContestRatio(Contest::PlayerBreaksBlock, state, opponent);
+  Random random;
+  random.Force(draw);
+  return ContestCheck(Contest::PlayerBreaksBlock, state, opponent, random);
+}
+
+TEST(ContestTest, SinglePrecisionDecidesExactTies) {
+  float ratio = 0;
+  // Both sums are 162.733…: in floats the ratio is exactly 1 and 40 + 50 breaks
+  // the block; in doubles it comes out a hair below 1 and would not.
+  EXPECT_TRUE(BreaksBlock({139, 58, 49}, {103, 163, 115}, 40, ratio));
+  EXPECT_EQ(ratio, 1.0f);
+  // Here the exact ratio is 1.5, which doubles keep and floats round down: 15 +
+  // 74.99… falls short of 90.
+  EXPECT_FALSE(BreaksBlock({173, 198, 149}, {109, 162, 107}, 15, ratio));
+  EXPECT_LT(ratio, 1.5f);
+}
+
+TEST(ContestTest, AnEmptyDenominatorDoesNotCrash) {
+  GameState player;
+  player.AttDexterity = player.AttToch = player.AttGoodLuck = 0;
+  OpponentRecord opponent = EvenOpponent(1);
+  Random random;
+  Force(random, {49});
+  EXPECT_FALSE(ContestCheck(Contest::OpponentDodges, player, opponent, random));
+  EXPECT_EQ(random.ForcedLeft(), 0u);
+}
+
+TEST(ChooseOpponentActionsTest, OneStrikeBlocksThreeZones) {
+  const bool expected[5][5] = {{},
+                               {false, true, true, true, false},
+                               {false, false, true, true, true},
+                               {false, true, false, true, true},
+                               {false, true, true, false, true}};
+  for (int pattern = 1; pattern <= 4; ++pattern) {
+    FightState fight;
+    fight.CurrentOpponent = EvenOpponent(1);
+    MoveChoices choices;
+    choices.Blocks[3] = true;
+    Random random;
+    Force(random, {pattern - 1, 2});
+    ChooseOpponentActions(fight, choices, random);
+    EXPECT_EQ(fight.BlockPattern, pattern);
+    for (int zone = 1; zone <= 4; ++zone)
+      EXPECT_EQ(fight.OppBlocks[zone] == 1, expected[pattern][zone]) << pattern << " " << zone;
+    EXPECT_EQ(fight.OppStrikeZone, 3);
+    EXPECT_EQ(fight.PlayerBlocked, 1);
+    EXPECT_EQ(fight.StrikesLeft, 1);
+  }
+}
+
+TEST(ChooseOpponentActionsTest, TwoStrikesBlockAPairAndDrawTheStrikePairSecond) {
+  const int pairs[7][2] = {{}, {1, 2}, {2, 3}, {3, 4}, {1, 3}, {2, 4}, {1, 4}};
+  for (int pattern = 1; pattern <= 6; ++pattern) {
+    FightState fight;
+    fight.CurrentOpponent = EvenOpponent(2);
+    fight.OppBlocks[1] = fight.OppBlocks[2] = fight.OppBlocks[3] = fight.OppBlocks[4] = 1;
+    fight.PlayerBlocked = 1;
+    Random random;
+    Force(random, {pattern - 1, 6 - pattern});
+    ChooseOpponentActions(fight, MoveChoices{}, random);
+    EXPECT_EQ(fight.BlockPattern, pattern);
+    EXPECT_EQ(fight.StrikePattern, 7 - pattern);
+    for (int zone = 1; zone <= 4; ++zone) {
+      const bool blocked = zone == pairs[pattern][0] || zone == pairs[pattern][1];
+      EXPECT_EQ(fight.OppBlocks[zone] == 1, blocked) << pattern << " " << zone;
+    }
+    EXPECT_EQ(fight.PlayerBlocked, 0);
+    EXPECT_EQ(fight.StrikesLeft, 2);
+  }
+}
+
+class ResolveMoveTest : public ::testing::Test {
+ protected:
+  ResolveMoveTest() : sound(state.Sound, player) { MakeEven(state); }
+
+  MoveLog Resolve(std::initializer_list<int> raw) {
+    Force(random, raw);
+    Force(random, {999});  // must stay unused
+    MoveLog log = ResolveMove(state, fight, choices, random, sound);
+    EXPECT_EQ(random.ForcedLeft(), 1u) << "the move took a different number of draws";
+    while (random.ForcedLeft() > 0) random.RandomInt(1);
+    return log;
+  }
+
+  GameState state;
+  FightState fight;
+  MoveChoices choices;
+  Random random;
+  VectorLog events;
+  RecordingSoundPlayer player{events};
+  Sound sound;
+};
+
+TEST_F(ResolveMoveTest, OneStrikeOpponentDrawsInOrder) {
+  fight.CurrentOpponent = EvenOpponent(1);
+  choices.Strikes[1] = true;
+  choices.Blocks[2] = true;
+  const MoveLog log = Resolve({
+      1,   // blocks torso, belly, legs
+      1,   // strikes the torso, which the player blocks
+      0,   // the player does not dodge
+      0,   // spread: raw 70 + 23 + 21 + 0.5
+      40,  // the block breaks
+      45,  // critical: h 57.75, n 101, minus 20
+      49,  // the opponent does not dodge the strike at the open head
+      5,   // spread: raw 30 + 10 + 5 + 9 + 0.5
+      44,  // normal: 54 minus 24
+  });
+  EXPECT_EQ(log.OpponentLines, Lines{"Соперник пробил блок критом на -81 (в торс)."});
+  EXPECT_EQ(log.PlayerLines, Lines{"Вы поразили на -30 (в голову)."});
+  EXPECT_EQ(state.MoveAttHP, 50 - 81);
+  EXPECT_EQ(state.DamageTaken, 81);
+  EXPECT_EQ(state.DamageDealt, 30);
+  EXPECT_EQ(fight.CurrentOpponent.CurHP, 970);
+  EXPECT_EQ(fight.DamageToPlayer, 81);
+  EXPECT_EQ(fight.DamageToOpponent, 30);
+  EXPECT_EQ(events.Take(), Lines{"sound sound\\Ход.wav"});
+}
+
+TEST_F(ResolveMoveTest, TwoStrikeOpponentDrawsInOrder) {
+  fight.CurrentOpponent = EvenOpponent(2);
+  choices.Strikes[4] = true;
+  choices.Blocks[4] = true;
+  const MoveLog log = Resolve({
+      2,   // blocks belly and legs
+      5,   // strikes head, then legs
+      0,   // head: no dodge
+      3,   // spread: raw 117.5
+      0,   // normal, not blocked: 117 minus 24
+      0,   // legs: no dodge
+      0,   // spread
+      39,  // the player's block holds
+      0,   // the opponent does not dodge the strike at its legs
+      0,   // spread: raw 49.5
+      40,  // the block breaks
+      0,   // normal: h 25.25, n 25, minus 17.14…
+  });
+  EXPECT_EQ(log.OpponentLines,
+            (Lines{"Соперник поразил на -93 (в голову).", "Вы заблокировали удар (в ноги)."}));
+  EXPECT_EQ(log.PlayerLines, Lines{"Вы пробили блок на -7 (в ноги)."});
+  EXPECT_EQ(fight.OppStrikeZone, 4);
+  EXPECT_EQ(fight.StrikesLeft, 0);
+  EXPECT_EQ(state.MoveAttHP, 50 - 93);
+  EXPECT_EQ(fight.CurrentOpponent.CurHP, 993);
+  EXPECT_EQ(events.Take(), (Lines{"sound sound\\Ход.wav", "sound sound\\Ход.wav"}));
+}
+
+TEST_F(ResolveMoveTest, DodgesAndHeldBlocksWriteTheirZoneMessages) {
+  fight.CurrentOpponent = EvenOpponent(1);
+  fight.CurrentOpponent.Ulov = 200;  // the opponent dodges easily
+  state.AttUlov = 200;
+  state.Sound = 0;
+  choices.Strikes[2] = true;
+  choices.Strikes[3] = true;
+  const MoveLog log = Resolve({
+      0,        // blocks head, torso, belly
+      3,        // strikes the legs
+      49,       // the player dodges
+      0, 0, 0,  // torso: no dodge, spread, the opponent's block holds
+      49,       // belly: dodged
+  });
+  EXPECT_EQ(log.OpponentLines, Lines{"Вы увернулись от удара (в ноги)."});
+  EXPECT_EQ(log.PlayerLines, (Lines{"Соперник заблокировал удар (в торс).",
+                                    "Соперник увернулся от удара (в живот)."}));
+  EXPECT_EQ(state.MoveAttHP, 50);
+  EXPECT_EQ(fight.CurrentOpponent.CurHP, 1000);
+  EXPECT_TRUE(events.Take().empty());
+}
+
+TEST_F(ResolveMoveTest, ArmourSwallowingTheDamageStillWritesTheLine) {
+  fight.CurrentOpponent = EvenOpponent(1);
+  fight.CurrentOpponent.KB = 500;
+  choices.Strikes[3] = true;
+  const MoveLog log = Resolve({3, 0, 0, 0, 44, 0, 0, 0});
+  EXPECT_EQ(log.PlayerLines, Lines{"Вы поразили на -0 (в живот)."});
+}
+
+TEST_F(ResolveMoveTest, ThePlayerStrikesOnWhenEitherSideIsBeaten) {
+  fight.CurrentOpponent = EvenOpponent(1);
+  fight.CurrentOpponent.CurHP = 10;
+  state.MoveAttHP = 5;
+  choices.Strikes[1] = choices.Strikes[2] = true;
+  const MoveLog log = Resolve({1, 0, 0, 0, 0,  // the head strike goes home: 114 - 24
+                               0, 0, 0,        // player's head strike: 49 − 24
+                               0, 0, 39});     // torso is blocked and holds
+  EXPECT_EQ(state.MoveAttHP, 5 - 90);
+  EXPECT_EQ(fight.CurrentOpponent.CurHP, 10 - 25);
+  EXPECT_EQ(log.PlayerLines,
+            (Lines{"Вы поразили на -25 (в голову).", "Соперник заблокировал удар (в торс)."}));
+}
+
+TEST_F(ResolveMoveTest, HurricaneThenPoisonShareOneEmptyLine) {
+  fight.CurrentOpponent = EvenOpponent(1);
+  fight.HurricaneActive = 1;
+  fight.PoisonActive = 1;
+  const MoveLog log = Resolve({0, 0, 0, 0, 0});
+  EXPECT_EQ(log.PlayerLines,
+            (Lines{"", "Ураган поразил соперника на -250.", "Яд поразил соперника на -75."}));
+  EXPECT_EQ(fight.CurrentOpponent.CurHP, 675);
+  EXPECT_EQ(state.DamageDealt, 325);
+}
+
+TEST_F(ResolveMoveTest, PoisonAloneRoundsHalfUp) {
+  fight.CurrentOpponent = EvenOpponent(1);
+  fight.CurrentOpponent.CurHP = 15;
+  fight.PoisonActive = 1;
+  const MoveLog log = Resolve({0, 0, 0, 0, 0});
+  EXPECT_EQ(log.PlayerLines, (Lines{"", "Яд поразил соперника на -2."}));
+  EXPECT_EQ(fight.CurrentOpponent.CurHP, 13);
+}
+
+TEST_F(ResolveMoveTest, LastingEffectsSpareABeatenOpponent) {
+  fight.CurrentOpponent = EvenOpponent(1);
+  fight.CurrentOpponent.CurHP = 0;
+  fight.HurricaneActive = 1;
+  fight.PoisonActive = 1;
+  const MoveLog log = Resolve({0, 0, 0, 0, 0});
+  EXPECT_TRUE(log.PlayerLines.empty());
+  EXPECT_EQ(fight.CurrentOpponent.CurHP, 0);
+
+  // One hit point is too little for either to take: 0.75 and 0.6 round down.
+  fight.CurrentOpponent.CurHP = 1;
+  const MoveLog last = Resolve({0, 0, 0, 0, 0});
+  EXPECT_EQ(last.PlayerLines,
+            (Lines{"", "Ураган поразил соперника на -0.", "Яд поразил соперника на -0."}));
+  EXPECT_EQ(fight.CurrentOpponent.CurHP, 1);
+}
+
+}  // namespace
