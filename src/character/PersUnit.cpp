@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <algorithm>
 
 #include "character/SkillPoints.h"
 #include "core/Format.h"
@@ -50,6 +51,7 @@ constexpr NumberLabel kShownLabels[] = {
 
 constexpr int kLabelHeight = 14;
 constexpr int kAvatarCount = 25;
+constexpr QRect kMoneyFrame(178, 12, 95, kLabelHeight);
 
 std::string AvatarPath(int n) { return "image\\" + std::to_string(n) + ".bmp"; }
 
@@ -92,7 +94,8 @@ void TForm7::MakeValueLabels() {
 
 void TForm7::MakeLeftColumn() {
   HPLabel = MakeValueLabel("HPLabel", 73, 35, 180);
-  MoneyLabel = MakeValueLabel("MoneyLabel", 178, 12, 95);
+  MoneyLabel =
+      MakeValueLabel("MoneyLabel", kMoneyFrame.left(), kMoneyFrame.top(), kMoneyFrame.width());
   MoneyLabel->setAlignment(Qt::AlignHCenter);
   PowerButton = MakePlusButton("PowerButton", "+1 к силе", 168, 325, &TForm7::PowerButtonClick);
   DexterityButton =
@@ -168,6 +171,10 @@ void TForm7::FormShow() {
   const char decimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
   MoneyLabel->setText("У вас: " + QString::fromStdString(FormatFloat(s.Money, decimalPoint)) +
                       " руб.");
+  // Centred on its frame; a sum too wide for the frame grows both ways, uncut.
+  const int width = std::max(kMoneyFrame.width(), MoneyLabel->sizeHint().width());
+  MoneyLabel->setGeometry(kMoneyFrame.center().x() - width / 2, kMoneyFrame.top(), width,
+                          kMoneyFrame.height());
   for (std::size_t i = 0; i < shownLabels_.size(); ++i)
     shownLabels_[i]->setText(NumberText(kShownLabels[i], s));
   Figure.avatar->Load(s.Avatar);

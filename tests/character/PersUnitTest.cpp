@@ -35,6 +35,9 @@ TEST_F(CharacterScreen, NewCharacterShowsZerosAndNoPoints) {
   Open();
   EXPECT_EQ(Events(), (std::vector<std::string>{"show TForm7", "sound sound\\ПИ вход.wav"}));
   EXPECT_EQ(Text("MoneyLabel"), "У вас: 2000 руб.");
+  const QLabel* money = form->MoneyLabel;
+  EXPECT_GE(money->width(), money->sizeHint().width());
+  EXPECT_NEAR(money->geometry().center().x(), 178 + 95 / 2, 1);
   EXPECT_EQ(Text("HPLabel"), "Вася [1] | ХП: [50/50]");
   EXPECT_EQ(Text("Label4"), "Боевой опыт: 0");
   EXPECT_EQ(Text("Label5"), "Мирный опыт: 0");
