@@ -126,14 +126,14 @@ void TForm5::TimerTimer() {
   SetLabel(TochLabel, "Точность: " + std::to_string(s.AttToch));
   SetLabel(SokrLabel, "Сокрушение: " + std::to_string(s.AttSokr));
   SetLabel(StoiLabel, "Стойкость: " + std::to_string(s.AttStoi));
-  SetLabel(UluchLabel, CountWithWord(s.PointPar, "стат.", "стата.", "статов."));
+  SetLabel(UluchLabel, StatPointsLeftText(s.PointPar));
   const bool pointsLeft = s.PointPar > 0;
   const std::initializer_list<QWidget*> pointControls = {PowerButton, DexterityButton,
                                                          GoodLuckButton, HealthButton, UluchLabel};
   for (QWidget* control : pointControls) control->setVisible(pointsLeft);
 }
 
-void TForm5::SpendPoint(Stat target) { SpendStatPoint(game_.state, target); }
+void TForm5::SpendPoint(StatPointTarget target) { SpendStatPoint(game_.state, target); }
 
 void TForm5::ShowMoney() {
   MoneyLabel->setText(Text("У вас: " + Roubles(game_.state.Money) + " руб."));

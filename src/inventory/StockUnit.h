@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "character/StatPoints.h"
 #include "inventory/SlotFigure.h"
+#include "inventory/StatPoints.h"
 #include "shell/Screen.h"
 
 class QLabel;
@@ -58,10 +58,10 @@ class TForm5 : public Screen {
   QPushButton* TransButton;
   QPushButton* BackButton;
 
-  void PowerButtonClick() { SpendPoint(Stat::Power); }
-  void DexterityButtonClick() { SpendPoint(Stat::Dexterity); }
-  void GoodLuckButtonClick() { SpendPoint(Stat::GoodLuck); }
-  void HealthButtonClick() { SpendPoint(Stat::Health); }
+  void PowerButtonClick() { SpendPoint(StatPointTarget::Power); }
+  void DexterityButtonClick() { SpendPoint(StatPointTarget::Dexterity); }
+  void GoodLuckButtonClick() { SpendPoint(StatPointTarget::GoodLuck); }
+  void HealthButtonClick() { SpendPoint(StatPointTarget::Health); }
   void BackButtonClick();
   void SubjectListBoxClick();
   void DressButtonClick();
@@ -83,7 +83,7 @@ class TForm5 : public Screen {
   void MakeButtons();
   QPushButton* MakePlusButton(const QString& name, const QString& hint, int top);
   void ConnectHandlers();
-  void SpendPoint(Stat target);
+  void SpendPoint(StatPointTarget target);
   void ShowMoney();
   void PlayLeave();
   void RefuseNoChoice();
