@@ -1,11 +1,42 @@
 #include "shell/NickUnit.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
+#include "character/PersUnit.h"
+#include "core/Cp1251.h"
+#include "fight/MGUnit.h"
+#include "inventory/StockUnit.h"
 #include "shell/Game.h"
+#include "shell/SaveGame.h"
+#include "shop/BuyUnit.h"
+#include "state/SaveFiles.h"
+#include "widgets/ListBox.h"
+#include "world/StartUnit.h"
+
+namespace {
+
+constexpr const char* kErrorCaption = "Ошибка";
+// Characters that cannot stand in a file name, in the order the filter looks for them.
+constexpr char kNotInFileNames[] = {'\\', '/', ':', '*', '?', '"', '<', '>', '|'};
+constexpr int kMinimumLength = 3;
+
+// A nick names the save files and a password is saved in them: both may hold only
+// what the save files can.
+bool TextFitsSaveFile(const QString& text) {
+  const bool halfCharacter = std::ranges::any_of(text, [](QChar c) { return c.isSurrogate(); });
+  return !halfCharacter && FitsSaveFile(text.toStdString());
+}
+
+bool HoldsCharacterNotInFileNames(const QString& text) {
+  return std::ranges::any_of(kNotInFileNames, [&](char c) { return text.contains(QChar(c)); });
+}
+
+}  // namespace
 
 TForm4::TForm4(Game& game) : Screen(game, "TForm4", 290, 140) {
   SetCaption("Вход");
@@ -26,6 +57,9 @@ TForm4::TForm4(Game& game) : Screen(game, "TForm4", 290, 140) {
   SetDefaultButton(Button);
   setTabOrder(Edit1, Edit2);
   setTabOrder(Edit2, Button);
+  // Every change, typed, pasted or set, runs the filters.
+  connect(Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
+  connect(Edit2, &QLineEdit::textChanged, this, &TForm4::Edit2Change);
   connect(Button, &QPushButton::clicked, this, &TForm4::ButtonClick);
 }
 
@@ -37,7 +71,118 @@ bool TForm4::FormKeyPress(int code) {
   return Screen::FormKeyPress(code);
 }
 
-void TForm4::ButtonClick() {}
+void TForm4::Edit1Change() { NickFilter(); }
+
+void TForm4::NickFilter() {
+  if (filtering_) return;
+  filtering_ = true;
+  const QString nick = Edit1->text();
+  if (HoldsCharacterNotInFileNames(nick) || !TextFitsSaveFile(nick)) Edit1->clear();
+  filtering_ = false;
+}
+
+void TForm4::Edit2Change() {
+  // Clearing gives an empty text, which fits: the nested change does nothing.
+  if (!TextFitsSaveFile(Edit2->text())) Edit2->clear();
+}
+
+void TForm4::ButtonClick() {
+  if (Edit1->text().isEmpty() || Edit2->text().isEmpty()) {
+    game_.Refuse(kErrorCaption, "Нужно ввести ник и пароль.");
+    return;
+  }
+  GameState& state = game_.state;
+  state.Nick = Edit1->text().toStdString();
+  state.Password = Edit2->text().toStdString();
+  if (CharacterCount(state.Nick) < kMinimumLength ||
+      CharacterCount(state.Password) < kMinimumLength) {
+    game_.Refuse(kErrorCaption, "Ник и пароль должны состоять минимум из трёх символов.");
+    return;
+  }
+  const OpenedMainFile opened = OpenMainFile(game_.folder, SaveFilesOf(state.Nick));
+  bool entered = false;
+  switch (opened.kind) {
+    case OpenedMainFile::Kind::Unreadable:
+      game_.Refuse(kErrorCaption, opened.problem);
+      break;
+    case OpenedMainFile::Kind::NewNick:
+      entered = RegisterNick();
+      break;
+    case OpenedMainFile::Kind::Known:
+      entered = PassesKnownNickTests(opened.values) && LoadKnownNick(opened.values);
+      break;
+  }
+  if (entered) EnterGame();
+}
+
+bool TForm4::PassesKnownNickTests(const NameValueList& saved) {
+  GameState& state = game_.state;
+  const auto refuse = [this](const char* text) {
+    game_.Refuse(kErrorCaption, text);
+    return false;
+  };
+  if (saved.Value("Password") != state.Password) return refuse("Неверный ник или пароль.");
+  state.Version = saved.Value("Version");
+  if (state.Version != kSaveFormatVersion) {
+    return refuse("Файл сохранения этого ника не подходит по версии к игре.");
+  }
+  const std::string typedNick = state.Nick;
+  state.Nick = saved.Value("Nick");
+  if (state.Nick != typedNick) {
+    return refuse(
+        "Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в "
+        "него.");
+  }
+  return true;
+}
+
+bool TForm4::LoadKnownNick(const NameValueList& saved) {
+  // Everything is read before anything changes: a damaged file changes nothing.
+  LoadedGame loaded{game_.state, {}, {}};
+  if (const auto problem =
+          ReadSavedGame(game_.folder, SaveFilesOf(game_.state.Nick), saved, loaded)) {
+    game_.Refuse(kErrorCaption, *problem);
+    return false;
+  }
+  GameState& state = game_.state;
+  state = loaded.state;
+  if (state.Sound == 1) game_.sound.Play("sound\\Войти.wav");
+  // The box's handler writes Sound from the box, so box and switch agree.
+  game_.form3->SoundCheckBox->setChecked(state.Sound == 1);
+  game_.form5->SubjectListBox->SetLines(loaded.backpack);
+  game_.form5->TransListBox->SetLines(loaded.bonus);
+  StartWorld();
+  game_.Inform("Вы зашли под ранее зарегистрированным ником.");
+  return true;
+}
+
+bool TForm4::RegisterNick() {
+  game_.sound.PlayRegardless("sound\\Войти.wav");
+  if (const auto failure = WriteCharacter(game_, RegistrationMembers())) {
+    game_.Refuse(kErrorCaption, "Ник не зарегистрирован: " + *failure + ".");
+    return false;
+  }
+  StartWorld();
+  game_.Inform("Ваш ник зарегистрирован.");
+  return true;
+}
+
+void TForm4::StartWorld() {
+  game_.form3->EncounterCountdown = game_.random.RandomInt(15) + 15;
+  game_.form3->RefreshMap();
+}
+
+void TForm4::EnterGame() {
+  hide();
+  const std::string& nick = game_.state.Nick;
+  game_.SetTitle(nick + " - Morrowgate");
+  game_.form3->SetCaption(nick + " - Меню");
+  game_.form7->SetCaption(nick + " - Персонаж");
+  game_.form5->SetCaption(nick + " - Инвентарь");
+  game_.form2->SetCaption(nick + " - Магазин");
+  game_.form1->SetCaption(nick + " - Бой");
+  game_.form3->show();
+}
 
 void TForm4::FormClose(QCloseEvent* event) {
   // The main window: closing it ends the program.

@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class NameValueList;
 
 // The login screen: the program's main window.
 class TForm4 : public Screen {
@@ -21,8 +22,21 @@ class TForm4 : public Screen {
   QLineEdit* Edit2;
   QPushButton* Button;
 
+  void Edit1Change();
+  void Edit2Change();
   void ButtonClick();
 
  protected:
   void FormClose(QCloseEvent* event) override;
+
+ private:
+  void NickFilter();
+  bool PassesKnownNickTests(const NameValueList& saved);
+  bool LoadKnownNick(const NameValueList& saved);
+  bool RegisterNick();
+  void StartWorld();
+  void EnterGame();
+
+  // Clearing the nick box changes it again; that nested change is ignored.
+  bool filtering_ = false;
 };

@@ -11,6 +11,7 @@
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
+#include "shell/SaveGame.h"
 #include "shop/BuyUnit.h"
 #include "widgets/PictureBox.h"
 
@@ -284,6 +285,6 @@ void TForm3::PlayShopGreeting() {
   game_.sound.Play(kGreetings[g]);
 }
 
-void TForm3::SaveButtonClick() {}
+void TForm3::SaveButtonClick() { SaveGame(game_); }
 
 void TForm3::SoundCheckBoxClick() { game_.state.Sound = SoundCheckBox->isChecked() ? 1 : 0; }

@@ -1,0 +1,32 @@
+#include "shell/SaveGame.h"
+
+#include <QLocale>
+
+#include "inventory/StockUnit.h"
+#include "shell/Game.h"
+#include "state/SaveFiles.h"
+#include "widgets/ListBox.h"
+
+char SystemDecimalPoint() {
+  const QString point = QLocale::system().decimalPoint();
+  // A separator outside ASCII cannot stand in the single-byte number text.
+  if (point.size() != 1 || point[0].unicode() >= 0x80) return '.';
+  return static_cast<char>(point[0].unicode());
+}
+
+std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo> order) {
+  const GameState& state = game.state;
+  return WriteSavedGame(game.folder, SaveFilesOf(state.Nick),
+                        {SavedValues(state, order, SystemDecimalPoint()),
+                         game.form5->SubjectListBox->Lines(), game.form5->TransListBox->Lines()});
+}
+
+void SaveGame(Game& game) {
+  game.sound.Play("sound\\Сохранить.wav");
+  if (const auto failure = WriteCharacter(game, SavedMembers())) {
+    game.Refuse("Ошибка",
+                "Игра не сохранена: " + *failure + ". Прежнее сохранение осталось без изменений.");
+    return;
+  }
+  game.Inform("Игра сохранена.");
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/GameFolder.h"
+#include "state/GameState.h"
+#include "state/MemberTable.h"
+
+// A main file's name=value lines. A key is found by name with letter case ignored
+// (the first line that has it); a missing key reads as the empty text.
+class NameValueList {
+ public:
+  NameValueList() = default;
+  // None when a line is not name=value.
+  static std::optional<NameValueList> FromLines(std::vector<std::string> lines);
+
+  std::string Value(std::string_view key) const;
+  // Replaces the key's value or appends the key as the last line; an empty value
+  // removes the key's line.
+  void Set(std::string_view key, const std::string& value);
+  const std::vector<std::string>& Lines() const { return lines_; }
+
+ private:
+  std::vector<std::string>::iterator Find(std::string_view key);
+  std::vector<std::string>::const_iterator Find(std::string_view key) const;
+
+  std::vector<std::string> lines_;
+};
+
+// The saved members of `state` in `order` (SavedMembers() for a save,
+// RegistrationMembers() for a new nick), Money with the given decimal separator.
+NameValueList SavedValues(const GameState& state, std::span<const MemberInfo> order,
+                          char decimalPoint);
+
+// What a nick, a password or any saved text may hold: characters of code page 1251,
+// no line breaks or other control characters.
+bool FitsSaveFile(std::string_view text);
+
+// The plain form on disk: code page 1251, every line ended by CR LF. None when a
+// line holds a character the code page lacks.
+std::optional<std::string> EncodeLines(const std::vector<std::string>& lines);
+// Lines end with CR LF, a lone LF or a lone CR; a last line without one counts too.
+std::vector<std::string> DecodeLines(std::string_view bytes);
+
+// The three files of a nick by the game's names ("save\Вася.par").
+struct SaveFileNames {
+  std::string main;
+  std::string backpack;
+  std::string bonus;
+};
+SaveFileNames SaveFilesOf(const std::string& nick);
+
+// Everything one save writes.
+struct SavedGame {
+  NameValueList main;
+  std::vector<std::string> backpack;
+  std::vector<std::string> bonus;
+};
+
+// Writes all three files scrambled or none of them: each goes completely to a
+// temporary file first, then the three replace the old ones, and a failure puts
+// the old ones back. Nothing plain ever reaches the disk. Returns what went wrong,
+// in words for the player; nothing on success.
+std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFileNames& names,
+                                          const SavedGame& game);
+
+// A nick's main file as the login finds it.
+struct OpenedMainFile {
+  enum class Kind { NewNick, Known, Unreadable };
+  Kind kind = Kind::NewNick;
+  NameValueList values;
+  std::string problem;  // for Unreadable: what to tell the player
+};
+
+// A missing or empty file, or one without a Password value, is a new nick. A file
+// that is not the game's name=value text (garbage, cut short) cannot be read.
+OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names);
+
+// Everything a known nick's files hold.
+struct LoadedGame {
+  GameState state;
+  std::vector<std::string> backpack;
+  std::vector<std::string> bonus;
+};
+
+// Reads Sound, then every saved member from Place on, into `game.state`, and the
+// two list files (a missing one is an empty list). Returns what to tell the player
+// when a value is missing or not a number or a file cannot be read; `game` is then
+// partly changed, so callers load into a copy.
+std::optional<std::string> ReadSavedGame(const GameFolder& folder, const SaveFileNames& names,
+                                         const NameValueList& values, LoadedGame& game);

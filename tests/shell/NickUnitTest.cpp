@@ -1,0 +1,263 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <fstream>
+#include <iterator>
+
+#include "character/PersUnit.h"
+#include "core/Cp1251.h"
+#include "fight/MGUnit.h"
+#include "inventory/StockUnit.h"
+#include "shell/NickUnit.h"
+#include "shop/BuyUnit.h"
+#include "state/MemberTable.h"
+#include "state/SaveFiles.h"
+#include "state/ScrambleFile.h"
+#include "support/TestGame.h"
+#include "widgets/ListBox.h"
+#include "world/StartUnit.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kRegistered = R"(message "Off-Line Morrowgate" none "Ваш ник зарегистрирован.")";
+const std::string kLoaded =
+    R"(message "Off-Line Morrowgate" none "Вы зашли под ранее зарегистрированным ником.")";
+
+// What a successful login of Вася shows, with the sound on.
+std::vector<std::string> EnteredAsVasya(const std::string& message) {
+  return {"sound sound\\Войти.wav", message, "hide TForm4", R"(title "Вася - Morrowgate")",
+          "show TForm3"};
+}
+
+std::string Refusal(const std::string& text) {
+  return "message \"Ошибка\" warning \"" + text + "\"";
+}
+
+class Login : public TestGame {
+ protected:
+  void SetUp() override { Start(); }
+
+  // Types one character at a time, as the player (and the script's `type`) does.
+  void Type(QLineEdit* edit, const QString& text) {
+    for (QChar c : text) edit->setText(edit->text() + c);
+  }
+
+  void LogIn(const QString& nick, const QString& password) {
+    game->form4->Edit1->setText(nick);
+    game->form4->Edit2->setText(password);
+    game->form4->Button->click();
+  }
+
+  // A new run of the game on the same folder.
+  void Restart() {
+    game.reset();
+    Start();
+  }
+
+  std::string Bytes(const std::string& gamePath) const {
+    std::ifstream in(game->folder.Resolve(gamePath), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  std::vector<std::string> SaveFolder() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(root / "save")) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  // Registers Вася and saves him with `change` made, then starts a new run.
+  template <typename Change>
+  void SavedVasya(Change change) {
+    LogIn("Вася", "secret");
+    change(*game);
+    game->form3->SaveButton->click();
+    Restart();
+  }
+
+  void ExpectRefusedAndStillAtLogin(const std::string& text) {
+    EXPECT_EQ(Events(), std::vector<std::string>{Refusal(text)});
+    EXPECT_FALSE(game->form4->isHidden());
+    EXPECT_TRUE(game->form3->isHidden());
+  }
+};
+
+}  // namespace
+
+TEST_F(Login, TheNickFilterClearsTheBoxOnAnyOfTheNineCharacters) {
+  QLineEdit* nick = game->form4->Edit1;
+  for (QChar bad : QString("\\/:*?\"<>|")) {
+    Type(nick, "Вас");
+    EXPECT_EQ(nick->text(), "Вас");
+    Type(nick, QString(bad));
+    EXPECT_EQ(nick->text(), "") << QString(bad).toStdString();
+    nick->setText(QString("ab") + bad + "cd");  // pasted
+    EXPECT_EQ(nick->text(), "");
+  }
+}
+
+TEST_F(Login, CharactersTheSaveFilesCannotHoldClearEitherBox) {
+  for (QLineEdit* box : {game->form4->Edit1, game->form4->Edit2}) {
+    Type(box, "Ёжик");
+    EXPECT_EQ(box->text(), "Ёжик");
+    Type(box, QString::fromUtf8("😀"));
+    EXPECT_EQ(box->text(), "");
+    box->setText("日本語");
+    EXPECT_EQ(box->text(), "");
+    box->setText("a\tb");
+    EXPECT_EQ(box->text(), "");
+  }
+  // The password may hold what a nick may not.
+  game->form4->Edit2->setText("a/b:c");
+  EXPECT_EQ(game->form4->Edit2->text(), "a/b:c");
+}
+
+TEST_F(Login, BoxesTakeTenAndFifteenCharacters) {
+  Type(game->form4->Edit1, "абвгдежзийк");
+  Type(game->form4->Edit2, "0123456789abcdefg");
+  EXPECT_EQ(game->form4->Edit1->text(), "абвгдежзий");
+  EXPECT_EQ(game->form4->Edit2->text(), "0123456789abcde");
+  EXPECT_EQ(game->form4->Edit2->echoMode(), QLineEdit::Password);
+  game->form4->Button->click();
+  EXPECT_EQ(game->state.Nick, "абвгдежзий");
+  EXPECT_EQ(game->state.Password, "0123456789abcde");
+  EXPECT_TRUE(game->form4->isHidden());
+}
+
+TEST_F(Login, EmptyAndShortFieldsAreRefusedInTheirOrder) {
+  LogIn("", "secret");
+  ExpectRefusedAndStillAtLogin("Нужно ввести ник и пароль.");
+  LogIn("Вася", "");
+  ExpectRefusedAndStillAtLogin("Нужно ввести ник и пароль.");
+  LogIn("Ва", "secret");
+  ExpectRefusedAndStillAtLogin("Ник и пароль должны состоять минимум из трёх символов.");
+  EXPECT_EQ(game->state.Nick, "Ва");
+  LogIn("Вася", "se");
+  ExpectRefusedAndStillAtLogin("Ник и пароль должны состоять минимум из трёх символов.");
+  EXPECT_EQ(game->state.Password, "se");
+  EXPECT_FALSE(fs::exists(root / "save"));
+}
+
+TEST_F(Login, ANewNickIsRegisteredAndEntersTheGame) {
+  Draws({7});
+  game->state.Sound = 0;  // the registration sound plays all the same
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), EnteredAsVasya(kRegistered));
+  EXPECT_EQ(game->form3->EncounterCountdown, 22);
+  EXPECT_EQ(game->form3->windowTitle(), "Вася - Меню");
+  EXPECT_EQ(game->form7->windowTitle(), "Вася - Персонаж");
+  EXPECT_EQ(game->form5->windowTitle(), "Вася - Инвентарь");
+  EXPECT_EQ(game->form2->windowTitle(), "Вася - Магазин");
+  EXPECT_EQ(game->form1->windowTitle(), "Вася - Бой");
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(Bytes("save\\Вася.l1"), "");
+}
+
+TEST_F(Login, EnterPressesTheLoginButton) {
+  game->form4->Edit1->setText("Вася");
+  game->form4->Edit2->setText("secret");
+  EXPECT_TRUE(game->form4->FormKeyPress(13));
+  EXPECT_TRUE(game->form4->isHidden());
+}
+
+TEST_F(Login, AKnownNickGetsBackEverySavedMemberAndBothLists) {
+  GameState expected;
+  SavedVasya([&](Game& g) {
+    int n = 0;
+    for (const MemberInfo& info : SavedMembers()) {
+      ++n;
+      if (auto p = std::get_if<int GameState::*>(&info.member)) g.state.*(*p) = n * 11;
+    }
+    g.state.Sound = 1;
+    g.state.Money = 2087.5f;
+    g.state.ShlemHint = "Шлем слепоты";
+    g.state.Kolch = "image\\Кольчуга.bmp";
+    g.form5->SubjectListBox->SetLines({"Зелье ХП", "Ёлочный меч"});
+    g.form5->TransListBox->SetLines({"Рубин"});
+    expected = g.state;
+  });
+  Draws({3});
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), EnteredAsVasya(kLoaded));
+  for (const MemberInfo& info : SavedMembers()) {
+    EXPECT_EQ(info.Text(game->state), info.Text(expected)) << info.key;
+  }
+  EXPECT_FLOAT_EQ(game->state.Money, 2087.5f);
+  EXPECT_EQ(game->form5->SubjectListBox->Lines(),
+            (std::vector<std::string>{"Зелье ХП", "Ёлочный меч"}));
+  EXPECT_EQ(game->form5->TransListBox->Lines(), std::vector<std::string>{"Рубин"});
+  EXPECT_EQ(game->form3->EncounterCountdown, 18);
+  EXPECT_TRUE(game->form3->SoundCheckBox->isChecked());
+}
+
+TEST_F(Login, AKnownNickWithSoundOffClearsTheSoundBox) {
+  SavedVasya([](Game& g) { g.form3->SoundCheckBox->setChecked(false); });
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events().front(), kLoaded);
+  EXPECT_FALSE(game->form3->SoundCheckBox->isChecked());
+  EXPECT_EQ(game->state.Sound, 0);
+}
+
+TEST_F(Login, RefusalsOfAKnownNickLeaveItsFilesAlone) {
+  SavedVasya([](Game&) {});
+  const std::string before = Bytes("save\\Вася.par");
+
+  LogIn("Вася", "Secret");
+  ExpectRefusedAndStillAtLogin("Неверный ник или пароль.");
+
+  // The file of another nick under this name.
+  fs::copy_file(root / "save" / "Вася.par", root / "save" / "Петя.par");
+  LogIn("Петя", "secret");
+  ExpectRefusedAndStillAtLogin(
+      "Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в "
+      "него.");
+  EXPECT_EQ(game->state.Nick, "Вася");
+
+  std::string plain = ScrambleFile(before);
+  plain.replace(plain.find("Version=0.5"), 11, "Version=0.4");
+  std::ofstream(root / "save" / "Петя.par", std::ios::binary) << ScrambleFile(plain);
+  LogIn("Петя", "secret");
+  ExpectRefusedAndStillAtLogin("Файл сохранения этого ника не подходит по версии к игре.");
+  EXPECT_EQ(game->state.Version, "0.4");
+
+  EXPECT_EQ(Bytes("save\\Вася.par"), before);
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Петя.par"}));
+  // The login is still usable.
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events().front(), "sound sound\\Войти.wav");
+  EXPECT_TRUE(game->form4->isHidden());
+}
+
+TEST_F(Login, ADamagedMainFileIsReportedAndChangesNothing) {
+  SavedVasya([](Game&) {});
+  std::string plain = ScrambleFile(Bytes("save\\Вася.par"));
+  plain.replace(plain.find("AttPower=26"), 11, *Utf8ToCp1251("AttPower=сто"));
+  std::ofstream(root / "save" / "Вася.par", std::ios::binary) << ScrambleFile(plain);
+  game->state.Money = 5;
+
+  LogIn("Вася", "secret");
+  ExpectRefusedAndStillAtLogin(
+      "Файл сохранения save\\\\Вася.par повреждён: значение AttPower «сто» не является целым "
+      "числом.");
+  EXPECT_FLOAT_EQ(game->state.Money, 5);
+  EXPECT_TRUE(game->form3->SoundCheckBox->isChecked());
+
+  std::ofstream(root / "save" / "Вася.par", std::ios::binary) << "\x01\x02garbage";
+  LogIn("Вася", "secret");
+  ExpectRefusedAndStillAtLogin(
+      "Файл сохранения save\\\\Вася.par повреждён: это не сохранённая игра.");
+}
+
+TEST_F(Login, AFailedRegistrationIsReportedAndStaysAtLogin) {
+  std::ofstream(root / "save") << "a file where the folder belongs";
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), (std::vector<std::string>{
+                          "sound sound\\Войти.wav",
+                          Refusal("Ник не зарегистрирован: не удаётся создать папку save."),
+                      }));
+  EXPECT_FALSE(game->form4->isHidden());
+}
