@@ -12,6 +12,7 @@
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
 #include "world/StartUnit.h"
+#include "world/WorldMap.h"
 
 namespace {
 
@@ -200,7 +201,7 @@ void TForm5::SubjectListBoxClick() {
 void TForm5::OfferScroll(const ItemKind& kind) {
   const BackpackUse use = UseOf(&kind);
   if (use == BackpackUse::BattleScroll) {
-    const bool canFight = game_.state.Place != 5 && game_.form3->MoveCountdown <= 0;
+    const bool canFight = game_.state.Place != kTown && game_.form3->MoveCountdown <= 0;
     if (!canFight) DressButton->setEnabled(false);
   }
   if (use == BackpackUse::BattleScroll || use == BackpackUse::TownTeleport ||

@@ -11,11 +11,10 @@
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
 #include "world/StartUnit.h"
+#include "world/WorldMap.h"
 
 namespace {
 
-constexpr int kTown = 5;
-constexpr int kPlaceCount = 20;
 constexpr int kMasterKind = 22;
 
 }  // namespace
@@ -97,10 +96,7 @@ void TForm5::UseTeleport() {
 void TForm5::StopWorldActivities() {
   TForm3& world = *game_.form3;
   world.TimeLabel->hide();
-  for (int place = 1; place <= kPlaceCount; ++place) {
-    if (auto* picture = world.findChild<QWidget*>("Image" + QString::number(place)))
-      picture->setEnabled(true);
-  }
+  for (int place = 1; place <= kPlaceCount; ++place) world.Images[place]->setEnabled(true);
   Figure.Slot("Oruzhie")->setEnabled(true);
   world.MoveCountdown = 0;
   world.EncounterCountdown = 0;
