@@ -147,7 +147,9 @@ TEST_F(Login, ANewNickIsRegisteredAndEntersTheGame) {
   game->state.Sound = 0;  // the registration sound plays all the same
   LogIn("Вася", "secret");
   EXPECT_EQ(Events(), EnteredAsVasya(kRegistered));
-  EXPECT_EQ(game->form3->EncounterCountdown, 22);
+  // The draw is taken, but the town has no attacks.
+  EXPECT_EQ(game->random.ForcedLeft(), 0u);
+  EXPECT_EQ(game->form3->EncounterCountdown, 0);
   EXPECT_EQ(game->form3->windowTitle(), "Вася - Меню");
   EXPECT_EQ(game->form7->windowTitle(), "Вася - Персонаж");
   EXPECT_EQ(game->form5->windowTitle(), "Вася - Инвентарь");
@@ -173,6 +175,7 @@ TEST_F(Login, AKnownNickGetsBackEverySavedMemberAndBothLists) {
       if (auto p = std::get_if<int GameState::*>(&info.member)) g.state.*(*p) = n * 11;
     }
     g.state.Sound = 1;
+    g.state.Place = 7;
     g.state.Money = 2087.5f;
     g.state.ShlemHint = "Шлем слепоты";
     g.state.Kolch = "image\\Кольчуга.bmp";
