@@ -159,6 +159,14 @@ TEST_F(Login, ANewNickIsRegisteredAndEntersTheGame) {
   EXPECT_EQ(Bytes("save\\Вася.l1"), "");
 }
 
+TEST_F(Login, AnEmptyMainFileIsANewNick) {
+  fs::create_directories(root / "save");
+  std::ofstream(root / "save" / "Вася.par");
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), EnteredAsVasya(kRegistered));
+  EXPECT_FALSE(Bytes("save\\Вася.par").empty());
+}
+
 TEST_F(Login, EnterPressesTheLoginButton) {
   game->form4->Edit1->setText("Вася");
   game->form4->Edit2->setText("secret");
