@@ -184,6 +184,19 @@ TEST_F(Inventory, EmptySlotsAndThePocketTakeNoClicks) {
   EXPECT_TRUE(BackpackLines().empty());
 }
 
+TEST_F(Inventory, TheWoodcuttersAxeOffersWoodCuttingAtTheForest) {
+  game->state.Place = 1;
+  Backpack({"Топор дровосека", "Поющий клинок"});
+  Wear(0);
+  EXPECT_TRUE(controls::OwnVisible(game->form3->ProfButton));
+  // Wearing another weapon replaces the axe even while its picture is disabled.
+  form->Figure.Slot("Oruzhie")->setEnabled(false);
+  Wear(0);
+  EXPECT_EQ(game->state.OruzhieHint, "Поющий клинок");
+  EXPECT_FALSE(controls::OwnVisible(game->form3->ProfButton));
+  EXPECT_EQ(game->state.AttKick, 36);
+}
+
 TEST_F(Inventory, TheBattleScrollCallsTheNextAttack) {
   game->state.Place = 4;
   Backpack({"Свиток боя", "Шлем лавы"});
