@@ -57,6 +57,7 @@ TForm3::TForm3(Game& game) : Screen(game, "TForm3", 680, 470) {
   connect(PersButton, &QPushButton::clicked, this, &TForm3::PersButtonClick);
   connect(StockButton, &QPushButton::clicked, this, &TForm3::StockButtonClick);
   connect(ShopButton, &QPushButton::clicked, this, &TForm3::ShopButtonClick);
+  connect(ProfButton, &QPushButton::clicked, this, &TForm3::ProfButtonClick);
   connect(SaveButton, &QPushButton::clicked, this, &TForm3::SaveButtonClick);
   connect(SoundCheckBox, &QCheckBox::toggled, this, &TForm3::SoundCheckBoxClick);
 
@@ -223,8 +224,6 @@ void TForm3::SetInventoryTrade(bool inTown) {
   if (inventory.SelectedItem == kBattleScroll) inventory.DressButton->setEnabled(!inTown);
   inventory.SellButton->setEnabled(inTown);
 }
-
-void TForm3::WoodCuttingStep() {}
 
 void TForm3::EncounterStep() {
   // A cutting holds the countdown except at the moment its attack is due.

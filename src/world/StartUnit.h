@@ -4,6 +4,7 @@
 
 #include "shell/Screen.h"
 #include "world/Encounters.h"
+#include "world/WoodCutting.h"
 #include "world/WorldMap.h"
 
 class QCheckBox;
@@ -55,6 +56,8 @@ class TForm3 : public Screen {
   void ShopButtonClick();
   void SaveButtonClick();
   void SoundCheckBoxClick();
+  // "Рубка": starts a wood cutting.
+  void ProfButtonClick();
   AttackerSlots Attackers() const { return std::to_array(AttackerKinds); }
   void SetAttackers(const AttackerSlots& kinds);
 
@@ -81,6 +84,9 @@ class TForm3 : public Screen {
 
   // The wood-cutting step of the world clock.
   void WoodCuttingStep();
+  void FinishCutting();
+  void SetCuttingLocks(bool locked);
+  void AwardCutting(const CutOutcome& outcome);
   void EncounterStep();
   void Attack();
   void AnnounceAttack();
