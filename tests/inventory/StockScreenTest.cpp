@@ -120,6 +120,17 @@ TEST_F(StockScreen, BackReturnsToTheMenu) {
             (std::vector<std::string>{"hide TForm5", "sound sound\\ПИ выход.wav", "show TForm3"}));
 }
 
+TEST_F(StockScreen, TheCloseBoxAsksAndNoGoesBackToTheMenu) {
+  form->show();
+  Events();
+  AnswerConfirmation(false);
+  form->close();
+  const auto events = Events();
+  EXPECT_EQ(events.front().rfind("confirm ", 0), 0u);
+  EXPECT_EQ(std::vector<std::string>(events.begin() + 1, events.end()),
+            (std::vector<std::string>{"sound sound\\ПИ выход.wav", "show TForm3", "hide TForm5"}));
+}
+
 TEST_F(StockScreen, EscapePressesBack) {
   form->show();
   Events();
