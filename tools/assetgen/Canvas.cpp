@@ -5,8 +5,7 @@
 #include "Wave.h"
 
 Canvas::Canvas(Frame frame, QColor background)
-    : frame_(frame),
-      image_(frame.width * kDetail, frame.height * kDetail, QImage::Format_RGB32) {
+    : frame_(frame), image_(frame.width * kDetail, frame.height * kDetail, QImage::Format_RGB32) {
   image_.fill(background);
   painter_.begin(&image_);
   painter_.setRenderHint(QPainter::Antialiasing);

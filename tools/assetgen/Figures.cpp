@@ -21,8 +21,10 @@ QPainterPath Poly(std::initializer_list<QPointF> points) {
   QPainterPath path;
   bool first = true;
   for (const auto& point : points) {
-    if (first) path.moveTo(point);
-    else path.lineTo(point);
+    if (first)
+      path.moveTo(point);
+    else
+      path.lineTo(point);
     first = false;
   }
   path.closeSubpath();
@@ -64,18 +66,26 @@ void Wings(QPainter& p) {
     wing.closeSubpath();
     Shade(p, wing, QColor(240, 240, 250));
     p.setPen(QPen(QColor(190, 190, 210), 0.8));
-    for (int i = 1; i < 4; ++i) p.drawLine(QPointF(side * 14, kShoulderY + 4), QPointF(side * (30 + 8 * i), -215 + 28 * i));
+    for (int i = 1; i < 4; ++i)
+      p.drawLine(QPointF(side * 14, kShoulderY + 4), QPointF(side * (30 + 8 * i), -215 + 28 * i));
   }
 }
 
 void Cloak(QPainter& p, const FigureLook& look, const Body& b) {
-  Shade(p, Poly({{-b.shoulder + 2, kShoulderY}, {b.shoulder - 2, kShoulderY}, {b.shoulder + 14, -14}, {-b.shoulder - 14, -14}}), look.cloak.darker(130));
+  Shade(p,
+        Poly({{-b.shoulder + 2, kShoulderY},
+              {b.shoulder - 2, kShoulderY},
+              {b.shoulder + 14, -14},
+              {-b.shoulder - 14, -14}}),
+        look.cloak.darker(130));
 }
 
 void Legs(QPainter& p, const FigureLook& look, const Body& b) {
   const double inner = 3, outer = b.hip - 2;
-  Shade(p, Poly({{-outer, kHipY}, {-inner, kHipY}, {-inner - 1, kBootY}, {-outer + 3, kBootY}}), look.cloth);
-  Shade(p, Poly({{inner, kHipY}, {outer, kHipY}, {outer - 3, kBootY}, {inner + 1, kBootY}}), look.cloth);
+  Shade(p, Poly({{-outer, kHipY}, {-inner, kHipY}, {-inner - 1, kBootY}, {-outer + 3, kBootY}}),
+        look.cloth);
+  Shade(p, Poly({{inner, kHipY}, {outer, kHipY}, {outer - 3, kBootY}, {inner + 1, kBootY}}),
+        look.cloth);
   const QColor boots = look.cloth.darker(170);
   QPainterPath left, right;
   left.addRoundedRect(QRectF(-outer + 1, kBootY, outer - inner + 1, 34), 4, 4);
@@ -87,15 +97,27 @@ void Legs(QPainter& p, const FigureLook& look, const Body& b) {
 }
 
 void Torso(QPainter& p, const FigureLook& look, const Body& b) {
-  const QPainterPath chest = Poly({{-b.shoulder, kShoulderY}, {b.shoulder, kShoulderY}, {b.waist, kWaistY}, {b.hip, kHipY}, {-b.hip, kHipY}, {-b.waist, kWaistY}});
+  const QPainterPath chest = Poly({{-b.shoulder, kShoulderY},
+                                   {b.shoulder, kShoulderY},
+                                   {b.waist, kWaistY},
+                                   {b.hip, kHipY},
+                                   {-b.hip, kHipY},
+                                   {-b.waist, kWaistY}});
   Shade(p, chest, look.armour);
   p.setPen(QPen(look.armour.lighter(150), 1.0));
   p.drawLine(QPointF(0, kShoulderY + 6), QPointF(0, kWaistY - 4));
   p.drawArc(QRectF(-b.shoulder * 0.7, kShoulderY + 4, b.shoulder * 0.7, 24), 200 * 16, 140 * 16);
   p.drawArc(QRectF(0, kShoulderY + 4, b.shoulder * 0.7, 24), 200 * 16, 140 * 16);
   // Skirt of plates below the belt.
-  Shade(p, Poly({{-b.hip, kHipY}, {b.hip, kHipY}, {b.hip + 3, kHipY + 24}, {-b.hip - 3, kHipY + 24}}), look.cloth.darker(115));
-  Shade(p, Poly({{-b.waist - 1, kWaistY - 2}, {b.waist + 1, kWaistY - 2}, {b.hip, kHipY + 2}, {-b.hip, kHipY + 2}}), look.trim);
+  Shade(p,
+        Poly({{-b.hip, kHipY}, {b.hip, kHipY}, {b.hip + 3, kHipY + 24}, {-b.hip - 3, kHipY + 24}}),
+        look.cloth.darker(115));
+  Shade(p,
+        Poly({{-b.waist - 1, kWaistY - 2},
+              {b.waist + 1, kWaistY - 2},
+              {b.hip, kHipY + 2},
+              {-b.hip, kHipY + 2}}),
+        look.trim);
   p.setBrush(look.trim.lighter(150));
   p.drawRect(QRectF(-4, kWaistY + 1, 8, 8));
 }
@@ -103,7 +125,8 @@ void Torso(QPainter& p, const FigureLook& look, const Body& b) {
 void Arms(QPainter& p, const FigureLook& look, const Body& b) {
   const double width = 9 * look.bulk;
   for (int side : {-1, 1}) {
-    Limb(p, QPointF(side * (b.shoulder - 3), kShoulderY + 4), QPointF(side * b.hand, kHandY), width, look.cloth);
+    Limb(p, QPointF(side * (b.shoulder - 3), kShoulderY + 4), QPointF(side * b.hand, kHandY), width,
+         look.cloth);
     p.setPen(QPen(look.armour.darker(220), 1.0));
     p.setBrush(look.armour.lighter(110));
     p.drawEllipse(QPointF(side * (b.shoulder - 2), kShoulderY + 4), 9 * look.bulk, 7 * look.bulk);
@@ -120,8 +143,19 @@ void Weapons(QPainter& p, const FigureLook& look, const Body& b) {
     case Weapon::None:
       return;
     case Weapon::Sword:
-      Shade(p, Poly({{hand.x() - 3, hand.y() - 8}, {hand.x() - 3, hand.y() - 80}, {hand.x(), hand.y() - 90}, {hand.x() + 3, hand.y() - 80}, {hand.x() + 3, hand.y() - 8}}), steel);
-      Shade(p, Poly({{hand.x() - 11, hand.y() - 10}, {hand.x() + 11, hand.y() - 10}, {hand.x() + 11, hand.y() - 6}, {hand.x() - 11, hand.y() - 6}}), look.trim);
+      Shade(p,
+            Poly({{hand.x() - 3, hand.y() - 8},
+                  {hand.x() - 3, hand.y() - 80},
+                  {hand.x(), hand.y() - 90},
+                  {hand.x() + 3, hand.y() - 80},
+                  {hand.x() + 3, hand.y() - 8}}),
+            steel);
+      Shade(p,
+            Poly({{hand.x() - 11, hand.y() - 10},
+                  {hand.x() + 11, hand.y() - 10},
+                  {hand.x() + 11, hand.y() - 6},
+                  {hand.x() - 11, hand.y() - 6}}),
+            look.trim);
       return;
     case Weapon::Axe: {
       Limb(p, hand + QPointF(0, 20), hand + QPointF(0, -70), 4, wood);
@@ -163,7 +197,8 @@ void Weapons(QPainter& p, const FigureLook& look, const Body& b) {
     }
     case Weapon::Mace:
     case Weapon::Club: {
-      Limb(p, hand + QPointF(0, 10), hand + QPointF(0, -46), 4, look.weapon == Weapon::Club ? wood : steel.darker(150));
+      Limb(p, hand + QPointF(0, 10), hand + QPointF(0, -46), 4,
+           look.weapon == Weapon::Club ? wood : steel.darker(150));
       p.setPen(QPen(QColor(40, 30, 20), 1));
       p.setBrush(look.weapon == Weapon::Club ? wood.lighter(120) : steel);
       p.drawEllipse(hand + QPointF(0, -54), 10 * look.bulk, 13 * look.bulk);
@@ -210,8 +245,10 @@ void Face(QPainter& p, const FigureLook& look) {
   p.setPen(QPen(skin.darker(200), 0.8));
   p.setBrush(skin);
   if (look.pointedEars) {
-    p.drawPolygon(QPolygonF({QPointF(-12, kHeadY - 2), QPointF(-28, kHeadY - 12), QPointF(-12, kHeadY + 6)}));
-    p.drawPolygon(QPolygonF({QPointF(12, kHeadY - 2), QPointF(28, kHeadY - 12), QPointF(12, kHeadY + 6)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(-12, kHeadY - 2), QPointF(-28, kHeadY - 12), QPointF(-12, kHeadY + 6)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(12, kHeadY - 2), QPointF(28, kHeadY - 12), QPointF(12, kHeadY + 6)}));
   }
   p.drawRect(QRectF(-5, kHeadY + 12, 10, 14));  // neck
   p.drawEllipse(QPointF(0, kHeadY), 13, 16);
@@ -230,22 +267,27 @@ void Face(QPainter& p, const FigureLook& look) {
   p.drawEllipse(QPointF(5, kHeadY - 2), eye, eye);
   p.setPen(QPen(skin.darker(220), 1.0, Qt::SolidLine, Qt::RoundCap));
   if (look.bones) {
-    for (int i = -2; i <= 2; ++i) p.drawLine(QPointF(i * 2.4, kHeadY + 8), QPointF(i * 2.4, kHeadY + 12));
+    for (int i = -2; i <= 2; ++i)
+      p.drawLine(QPointF(i * 2.4, kHeadY + 8), QPointF(i * 2.4, kHeadY + 12));
   } else {
     p.drawLine(QPointF(-4, kHeadY + 8), QPointF(4, kHeadY + 8));
   }
   if (look.tusks) {
     p.setPen(QPen(QColor(90, 80, 60), 0.6));
     p.setBrush(QColor(244, 236, 210));
-    p.drawPolygon(QPolygonF({QPointF(-6, kHeadY + 9), QPointF(-7, kHeadY + 2), QPointF(-3, kHeadY + 9)}));
-    p.drawPolygon(QPolygonF({QPointF(6, kHeadY + 9), QPointF(7, kHeadY + 2), QPointF(3, kHeadY + 9)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(-6, kHeadY + 9), QPointF(-7, kHeadY + 2), QPointF(-3, kHeadY + 9)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(6, kHeadY + 9), QPointF(7, kHeadY + 2), QPointF(3, kHeadY + 9)}));
   }
   if (look.beard > 0) {
     p.setPen(QPen(look.hair.darker(180), 0.8));
     p.setBrush(look.hair);
     const double length = look.beard == 2 ? 26 : 12;
-    p.drawPolygon(QPolygonF({QPointF(-12, kHeadY + 2), QPointF(-8, kHeadY + 10), QPointF(0, kHeadY + length),
-                             QPointF(8, kHeadY + 10), QPointF(12, kHeadY + 2), QPointF(6, kHeadY + 12), QPointF(-6, kHeadY + 12)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(-12, kHeadY + 2), QPointF(-8, kHeadY + 10), QPointF(0, kHeadY + length),
+                   QPointF(8, kHeadY + 10), QPointF(12, kHeadY + 2), QPointF(6, kHeadY + 12),
+                   QPointF(-6, kHeadY + 12)}));
   }
 }
 
@@ -292,7 +334,15 @@ void Headwear(QPainter& p, const FigureLook& look) {
       p.drawEllipse(QPointF(0, kHeadY - 8), 2.4, 2.4);
       break;
     case Headgear::Crown:
-      Shade(p, Poly({{-13, kHeadY - 8}, {-13, kHeadY - 24}, {-7, kHeadY - 16}, {0, kHeadY - 28}, {7, kHeadY - 16}, {13, kHeadY - 24}, {13, kHeadY - 8}}), QColor(222, 184, 60));
+      Shade(p,
+            Poly({{-13, kHeadY - 8},
+                  {-13, kHeadY - 24},
+                  {-7, kHeadY - 16},
+                  {0, kHeadY - 28},
+                  {7, kHeadY - 16},
+                  {13, kHeadY - 24},
+                  {13, kHeadY - 8}}),
+            QColor(222, 184, 60));
       break;
   }
   if (look.horns) {
@@ -376,14 +426,16 @@ std::string AvatarPicture(int number) { return "image\\" + std::to_string(number
 
 namespace {
 
-const QColor kSkins[] = {{236, 196, 160}, {214, 170, 130}, {178, 128, 90}, {120, 80, 56}, {244, 214, 190}};
-const QColor kHairs[] = {{40, 30, 24}, {120, 70, 30}, {220, 190, 120}, {160, 50, 30}, {110, 110, 110}, {20, 20, 20}};
-const QColor kArmours[] = {{150, 156, 166}, {120, 80, 50}, {60, 90, 140}, {140, 40, 40},
+const QColor kSkins[] = {
+    {236, 196, 160}, {214, 170, 130}, {178, 128, 90}, {120, 80, 56}, {244, 214, 190}};
+const QColor kHairs[] = {{40, 30, 24},  {120, 70, 30},   {220, 190, 120},
+                         {160, 50, 30}, {110, 110, 110}, {20, 20, 20}};
+const QColor kArmours[] = {{150, 156, 166}, {120, 80, 50},  {60, 90, 140}, {140, 40, 40},
                            {60, 110, 70},   {200, 170, 80}, {80, 60, 100}};
 const QColor kCloths[] = {{70, 60, 50}, {50, 60, 90}, {90, 40, 40}, {50, 80, 50}, {100, 90, 70}};
 const Weapon kWeapons[] = {Weapon::Sword, Weapon::Axe,  Weapon::Staff, Weapon::Spear,
                            Weapon::Bow,   Weapon::Mace, Weapon::Sword, Weapon::Halberd};
-const Headgear kHeadgears[] = {Headgear::None, Headgear::Helmet, Headgear::Hood,
+const Headgear kHeadgears[] = {Headgear::None, Headgear::Helmet,  Headgear::Hood,
                                Headgear::None, Headgear::Circlet, Headgear::HornedHelm};
 const Hair kManHair[] = {Hair::Short, Hair::Bald, Hair::Short, Hair::Wild};
 
@@ -404,11 +456,14 @@ FigureLook HeroLook(int number) {
   look.slender = i % 3 == 1;
   look.hairStyle = look.slender ? (i % 2 ? Hair::Long : Hair::Braid) : kManHair[i % 4];
   look.beard = look.slender ? 0 : (i % 5 == 0 ? 2 : (i % 5 == 3 ? 1 : 0));
-  look.shield = (look.weapon == Weapon::Sword || look.weapon == Weapon::Mace || look.weapon == Weapon::Axe) && i % 2 == 0;
+  look.shield =
+      (look.weapon == Weapon::Sword || look.weapon == Weapon::Mace || look.weapon == Weapon::Axe) &&
+      i % 2 == 0;
   look.sky = QColor::fromHsv((i * 137) % 360, 90, 200);
   return look;
 }
 
 void WriteAvatarPictures(AssetFolder& folder) {
-  for (int n = 1; n <= kAvatarCount; ++n) folder.SavePicture(AvatarPicture(n), DrawFigure(HeroLook(n)));
+  for (int n = 1; n <= kAvatarCount; ++n)
+    folder.SavePicture(AvatarPicture(n), DrawFigure(HeroLook(n)));
 }

@@ -15,27 +15,27 @@ enum class Hair { Bald, Short, Long, Braid, Wild };
 struct FigureLook {
   QColor skin;
   QColor hair;
-  QColor armour;     // chest and shoulders
-  QColor cloth;      // sleeves and legs
-  QColor cloak;      // invalid = no cloak
-  QColor trim;       // belt, edges, the shield's emblem
-  QColor sky;        // the background's upper colour
+  QColor armour;  // chest and shoulders
+  QColor cloth;   // sleeves and legs
+  QColor cloak;   // invalid = no cloak
+  QColor trim;    // belt, edges, the shield's emblem
+  QColor sky;     // the background's upper colour
   QColor eyes = QColor(30, 30, 40);
   Hair hairStyle = Hair::Short;
-  int beard = 0;     // 0 none, 1 short, 2 long
+  int beard = 0;  // 0 none, 1 short, 2 long
   Headgear headgear = Headgear::None;
   Weapon weapon = Weapon::Sword;
   bool shield = false;
-  bool slender = false;    // narrower waist, longer hair for the heroines
-  double bulk = 1.0;       // width of the body; ogres are broad
-  double height = 1.0;     // 1 fills the frame; goblins are small
+  bool slender = false;  // narrower waist, longer hair for the heroines
+  double bulk = 1.0;     // width of the body; ogres are broad
+  double height = 1.0;   // 1 fills the frame; goblins are small
   bool pointedEars = false;
   bool tusks = false;
   bool horns = false;
   bool wings = false;
   bool halo = false;
-  bool bones = false;      // a skeleton: ribs and skull instead of flesh
-  bool glow = false;       // eyes that shine
+  bool bones = false;  // a skeleton: ribs and skull instead of flesh
+  bool glow = false;   // eyes that shine
 };
 
 // The background: a sky, a horizon and the ground the figure stands on.

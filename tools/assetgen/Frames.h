@@ -15,12 +15,11 @@ struct SlotFrame {
   Frame frame;
 };
 inline constexpr SlotFrame kSlotFrames[] = {
-    {"Shlem", {62, 65}},      {"Amulet", {62, 35}},    {"Oruzhie", {62, 91}},
-    {"Poyas", {62, 30}},      {"SodPoyas1", {20, 20}}, {"SodPoyas2", {20, 20}},
-    {"SodPoyas3", {20, 20}},  {"Sapogi", {62, 63}},    {"Karman", {20, 20}},
-    {"SodKarman", {41, 20}},  {"Naruchi", {62, 40}},   {"Perchi", {62, 40}},
-    {"Shit", {62, 91}},       {"Kolco1", {31, 31}},    {"Kolco2", {31, 31}},
-    {"Bronya", {62, 83}},     {"Kolch", {62, 83}},
+    {"Shlem", {62, 65}},     {"Amulet", {62, 35}},    {"Oruzhie", {62, 91}},   {"Poyas", {62, 30}},
+    {"SodPoyas1", {20, 20}}, {"SodPoyas2", {20, 20}}, {"SodPoyas3", {20, 20}}, {"Sapogi", {62, 63}},
+    {"Karman", {20, 20}},    {"SodKarman", {41, 20}}, {"Naruchi", {62, 40}},   {"Perchi", {62, 40}},
+    {"Shit", {62, 91}},      {"Kolco1", {31, 31}},    {"Kolco2", {31, 31}},    {"Bronya", {62, 83}},
+    {"Kolch", {62, 83}},
 };
 inline constexpr Frame kAvatarFrame{116, 256};
 inline constexpr Frame kPlaceFrame{100, 100};

@@ -71,8 +71,10 @@ class Shaper {
     QPainterPath path;
     bool first = true;
     for (const auto& point : points) {
-      if (first) path.moveTo(point);
-      else path.lineTo(point);
+      if (first)
+        path.moveTo(point);
+      else
+        path.lineTo(point);
       first = false;
     }
     path.closeSubpath();
@@ -129,19 +131,28 @@ void Helmet(Shaper& s) {
   s.Fill(dome, look.metal);
   s.Detail(Shaper::Box(0.22, 0.5, 0.56, 0.07, 40), kDark);   // eye slit
   s.Detail(Shaper::Box(0.46, 0.5, 0.08, 0.33), look.metal);  // nose guard
-  s.Detail(Shaper::Box(0.11, 0.6, 0.78, 0.06), look.tier >= 1 ? look.accent : look.metal.darker(130));
+  s.Detail(Shaper::Box(0.11, 0.6, 0.78, 0.06),
+           look.tier >= 1 ? look.accent : look.metal.darker(130));
   s.Stroke(0.5, 0.14, 0.5, 0.48, look.metal.lighter(160), 0.8);
   Jewel(s, 0.5, 0.36, 0.06, 0.055);
 }
 
 void Crown(Shaper& s) {
   const auto& look = s.look();
-  s.Fill(Shaper::Poly({{0.1, 0.85}, {0.1, 0.3}, {0.28, 0.55}, {0.39, 0.18}, {0.5, 0.5},
-                       {0.61, 0.18}, {0.72, 0.55}, {0.9, 0.3}, {0.9, 0.85}}),
+  s.Fill(Shaper::Poly({{0.1, 0.85},
+                       {0.1, 0.3},
+                       {0.28, 0.55},
+                       {0.39, 0.18},
+                       {0.5, 0.5},
+                       {0.61, 0.18},
+                       {0.72, 0.55},
+                       {0.9, 0.3},
+                       {0.9, 0.85}}),
          look.metal);
   s.Detail(Shaper::Box(0.1, 0.66, 0.8, 0.12), look.metal.darker(120));
   for (double x : {0.25, 0.5, 0.75}) s.Detail(Shaper::Oval(x, 0.72, 0.055, 0.045), look.accent);
-  for (double x : {0.1, 0.39, 0.61, 0.9}) s.Detail(Shaper::Oval(x, x == 0.1 || x == 0.9 ? 0.3 : 0.18, 0.035, 0.03), look.accent);
+  for (double x : {0.1, 0.39, 0.61, 0.9})
+    s.Detail(Shaper::Oval(x, x == 0.1 || x == 0.9 ? 0.3 : 0.18, 0.035, 0.03), look.accent);
 }
 
 void Amulet(Shaper& s) {
@@ -168,7 +179,8 @@ void Haft(Shaper& s, double top, const QColor& color = kWood) {
 void Sword(Shaper& s) {
   const auto& look = s.look();
   const QColor blade = Mix(kSteel, look.metal, 0.25);
-  s.Fill(Shaper::Poly({{0.455, 0.7}, {0.455, 0.1}, {0.5, 0.02}, {0.545, 0.1}, {0.545, 0.7}}), blade);
+  s.Fill(Shaper::Poly({{0.455, 0.7}, {0.455, 0.1}, {0.5, 0.02}, {0.545, 0.1}, {0.545, 0.7}}),
+         blade);
   s.Stroke(0.5, 0.1, 0.5, 0.66, blade.darker(130), 0.8);
   s.Fill(Shaper::Box(0.46, 0.73, 0.08, 0.15, 30), kLeather);
   s.Fill(Shaper::Poly({{0.16, 0.7}, {0.5, 0.67}, {0.84, 0.7}, {0.5, 0.75}}), look.metal);
@@ -222,7 +234,10 @@ void Trident(Shaper& s) {
   Haft(s, 0.3, s.look().metal.darker(140));
   s.Fill(Shaper::Box(0.2, 0.28, 0.6, 0.05, 40), steel);
   for (double x : {0.22, 0.5, 0.78}) {
-    s.Fill(Shaper::Poly({{x - 0.035, 0.3}, {x - 0.035, 0.09}, {x, 0.02}, {x + 0.035, 0.09}, {x + 0.035, 0.3}}), steel);
+    s.Fill(
+        Shaper::Poly(
+            {{x - 0.035, 0.3}, {x - 0.035, 0.09}, {x, 0.02}, {x + 0.035, 0.09}, {x + 0.035, 0.3}}),
+        steel);
   }
   Jewel(s, 0.5, 0.305, 0.04, 0.02);
 }
@@ -239,7 +254,8 @@ void Mace(Shaper& s) {
   for (int i = 0; i < 8; ++i) {
     const double a = i * std::numbers::pi / 4;
     const double cx = 0.5 + 0.3 * std::cos(a), cy = 0.18 + 0.14 * std::sin(a);
-    s.Fill(Shaper::Poly({{0.5 + 0.18 * std::cos(a - 0.3), 0.18 + 0.09 * std::sin(a - 0.3)}, {cx, cy},
+    s.Fill(Shaper::Poly({{0.5 + 0.18 * std::cos(a - 0.3), 0.18 + 0.09 * std::sin(a - 0.3)},
+                         {cx, cy},
                          {0.5 + 0.18 * std::cos(a + 0.3), 0.18 + 0.09 * std::sin(a + 0.3)}}),
            head);
   }
@@ -275,7 +291,8 @@ void Club(Shaper& s) {
   club.closeSubpath();
   s.Fill(club, Mix(kWood, s.look().metal, 0.35));
   for (double y : {0.12, 0.22, 0.32}) {
-    for (double x : {0.4, 0.6}) s.Detail(Shaper::Oval(x, y + (x > 0.5 ? 0.05 : 0), 0.035, 0.02), kSteel);
+    for (double x : {0.4, 0.6})
+      s.Detail(Shaper::Oval(x, y + (x > 0.5 ? 0.05 : 0), 0.035, 0.02), kSteel);
   }
 }
 
@@ -311,7 +328,8 @@ void Belt(Shaper& s) {
   s.Stroke(0.04, 0.64, 0.96, 0.64, kLeather.lighter(140), 0.5);
   for (int i = 0; i < look.tier * 2; ++i) {
     const double x = 0.08 + 0.1 * i;
-    if (std::abs(x - 0.5) > 0.14 && x < 0.95) s.Detail(Shaper::Oval(x, 0.5, 0.018, 0.07), look.metal.lighter(130));
+    if (std::abs(x - 0.5) > 0.14 && x < 0.95)
+      s.Detail(Shaper::Oval(x, 0.5, 0.018, 0.07), look.metal.lighter(130));
   }
   s.Fill(Shaper::Box(0.38, 0.12, 0.24, 0.76, 20), look.metal);
   s.Detail(Shaper::Box(0.43, 0.28, 0.14, 0.44, 20), kDark);
@@ -349,7 +367,9 @@ void Bracers(Shaper& s) {
 void Glove(Shaper& s, bool mirrored) {
   QPainterPath glove;
   glove.addRoundedRect(QRectF(0.08, 0.4, 0.32, 0.34), 20, 20, Qt::RelativeSize);
-  for (int i = 0; i < 4; ++i) glove.addRoundedRect(QRectF(0.09 + 0.08 * i, 0.08 + (i % 3 ? 0 : 0.06), 0.07, 0.38), 50, 30, Qt::RelativeSize);
+  for (int i = 0; i < 4; ++i)
+    glove.addRoundedRect(QRectF(0.09 + 0.08 * i, 0.08 + (i % 3 ? 0 : 0.06), 0.07, 0.38), 50, 30,
+                         Qt::RelativeSize);
   glove.addRoundedRect(QRectF(0.34, 0.36, 0.14, 0.12), 50, 50, Qt::RelativeSize);
   glove = glove.simplified();
   glove.addRect(QRectF(0.06, 0.72, 0.36, 0.22));
@@ -375,7 +395,8 @@ void Shield(Shaper& s) {
   shield.cubicTo(0.3, 0.88, 0.08, 0.75, 0.08, 0.5);
   shield.closeSubpath();
   s.Fill(shield, look.metal);
-  const QPainterPath inner = QTransform::fromTranslate(0.5, 0.5).scale(0.8, 0.82).translate(-0.5, -0.5).map(shield);
+  const QPainterPath inner =
+      QTransform::fromTranslate(0.5, 0.5).scale(0.8, 0.82).translate(-0.5, -0.5).map(shield);
   s.Detail(inner, look.metal.darker(115));
   if (s.Bit(2)) {
     s.Detail(Shaper::Box(0.44, 0.14, 0.12, 0.72), look.accent);
@@ -391,7 +412,8 @@ void Ring(Shaper& s) {
   ring.addEllipse(QPointF(0.5, 0.62), 0.36, 0.3);
   ring.addEllipse(QPointF(0.5, 0.64), 0.24, 0.19);
   s.Fill(ring, s.look().metal);
-  s.Fill(Shaper::Poly({{0.34, 0.36}, {0.66, 0.36}, {0.58, 0.24}, {0.42, 0.24}}), s.look().metal.darker(120));
+  s.Fill(Shaper::Poly({{0.34, 0.36}, {0.66, 0.36}, {0.58, 0.24}, {0.42, 0.24}}),
+         s.look().metal.darker(120));
   s.Detail(Shaper::Oval(0.5, 0.24, 0.16, 0.14), s.look().accent);
   s.Detail(Shaper::Oval(0.46, 0.2, 0.05, 0.04), s.look().accent.lighter(170));
 }
@@ -452,7 +474,8 @@ void ChainMail(Shaper& s) {
   // Rows of rings, kept inside the tunic.
   for (double y = 0.1; y < 0.94; y += 0.035) {
     for (double x = 0.04 + (static_cast<int>(y / 0.035) % 2) * 0.03; x < 0.98; x += 0.06) {
-      if (body.contains(QPointF(x, y))) s.Detail(Shaper::Oval(x, y, 0.025, 0.014), look.metal.lighter(120));
+      if (body.contains(QPointF(x, y)))
+        s.Detail(Shaper::Oval(x, y, 0.025, 0.014), look.metal.lighter(120));
     }
   }
   s.Detail(Shaper::Box(0.22, 0.86, 0.56, 0.06), look.accent);
@@ -488,13 +511,15 @@ void Pouch(Shaper& s) {
   bag.cubicTo(0.94, 0.94, 0.96, 0.5, 0.64, 0.24);
   bag.closeSubpath();
   s.Fill(bag, Mix(kLeather, s.look().metal, 0.3));
-  s.Fill(Shaper::Poly({{0.3, 0.06}, {0.7, 0.06}, {0.62, 0.26}, {0.38, 0.26}}), kLeather.darker(110));
+  s.Fill(Shaper::Poly({{0.3, 0.06}, {0.7, 0.06}, {0.62, 0.26}, {0.38, 0.26}}),
+         kLeather.darker(110));
   s.Detail(Shaper::Box(0.3, 0.24, 0.4, 0.06), s.look().accent);
 }
 
 void Gem(Shaper& s) {
   const auto& look = s.look();
-  s.Fill(Shaper::Poly({{0.22, 0.3}, {0.38, 0.14}, {0.62, 0.14}, {0.78, 0.3}, {0.5, 0.8}}), look.accent);
+  s.Fill(Shaper::Poly({{0.22, 0.3}, {0.38, 0.14}, {0.62, 0.14}, {0.78, 0.3}, {0.5, 0.8}}),
+         look.accent);
   s.Detail(Shaper::Poly({{0.22, 0.3}, {0.78, 0.3}, {0.5, 0.8}}), look.accent.darker(130));
   s.Detail(Shaper::Poly({{0.38, 0.14}, {0.5, 0.3}, {0.62, 0.14}}), look.accent.lighter(150));
   // One pip per level under the gem.
@@ -527,7 +552,8 @@ void Logs(Shaper& s) {
 void PaintItemBackground(QPainter& painter, const QRectF& rect, const ItemLook& look) {
   QRadialGradient glow(rect.center(), std::max(rect.width(), rect.height()) * 0.7);
   const QColor base(46, 40, 35);
-  glow.setColorAt(0.0, look.empty || look.tier < 3 ? base.lighter(125) : Mix(base, look.accent, 0.35));
+  glow.setColorAt(0.0,
+                  look.empty || look.tier < 3 ? base.lighter(125) : Mix(base, look.accent, 0.35));
   glow.setColorAt(1.0, base.darker(130));
   painter.fillRect(rect, glow);
 }
@@ -537,33 +563,61 @@ void PaintItem(QPainter& painter, const QRectF& rect, ItemShape shape, const Ite
   const double margin = std::min(rect.width(), rect.height()) * 0.06;
   Shaper s(painter, rect.adjusted(margin, margin, -margin, -margin), look);
   switch (shape) {
-    case ItemShape::Helmet: return Helmet(s);
-    case ItemShape::Crown: return Crown(s);
-    case ItemShape::Amulet: return Amulet(s);
-    case ItemShape::Sword: return Sword(s);
-    case ItemShape::Staff: return Staff(s);
-    case ItemShape::Axe: return Axe(s);
-    case ItemShape::Halberd: return Halberd(s);
-    case ItemShape::Trident: return Trident(s);
-    case ItemShape::Hammer: return Hammer(s);
-    case ItemShape::Mace: return Mace(s);
-    case ItemShape::Flail: return Flail(s);
-    case ItemShape::Club: return Club(s);
-    case ItemShape::Knife: return Knife(s);
-    case ItemShape::Claws: return Claws(s);
-    case ItemShape::Belt: return Belt(s);
-    case ItemShape::Boots: return Boots(s);
-    case ItemShape::Bracers: return Bracers(s);
-    case ItemShape::Gloves: return Gloves(s);
-    case ItemShape::Shield: return Shield(s);
-    case ItemShape::Ring: return Ring(s);
-    case ItemShape::Armour: return Armour(s);
-    case ItemShape::Robe: return Robe(s);
-    case ItemShape::ChainMail: return ChainMail(s);
-    case ItemShape::Potion: return Potion(s);
-    case ItemShape::Scroll: return Scroll(s);
-    case ItemShape::Pouch: return Pouch(s);
-    case ItemShape::Gem: return Gem(s);
-    case ItemShape::Logs: return Logs(s);
+    case ItemShape::Helmet:
+      return Helmet(s);
+    case ItemShape::Crown:
+      return Crown(s);
+    case ItemShape::Amulet:
+      return Amulet(s);
+    case ItemShape::Sword:
+      return Sword(s);
+    case ItemShape::Staff:
+      return Staff(s);
+    case ItemShape::Axe:
+      return Axe(s);
+    case ItemShape::Halberd:
+      return Halberd(s);
+    case ItemShape::Trident:
+      return Trident(s);
+    case ItemShape::Hammer:
+      return Hammer(s);
+    case ItemShape::Mace:
+      return Mace(s);
+    case ItemShape::Flail:
+      return Flail(s);
+    case ItemShape::Club:
+      return Club(s);
+    case ItemShape::Knife:
+      return Knife(s);
+    case ItemShape::Claws:
+      return Claws(s);
+    case ItemShape::Belt:
+      return Belt(s);
+    case ItemShape::Boots:
+      return Boots(s);
+    case ItemShape::Bracers:
+      return Bracers(s);
+    case ItemShape::Gloves:
+      return Gloves(s);
+    case ItemShape::Shield:
+      return Shield(s);
+    case ItemShape::Ring:
+      return Ring(s);
+    case ItemShape::Armour:
+      return Armour(s);
+    case ItemShape::Robe:
+      return Robe(s);
+    case ItemShape::ChainMail:
+      return ChainMail(s);
+    case ItemShape::Potion:
+      return Potion(s);
+    case ItemShape::Scroll:
+      return Scroll(s);
+    case ItemShape::Pouch:
+      return Pouch(s);
+    case ItemShape::Gem:
+      return Gem(s);
+    case ItemShape::Logs:
+      return Logs(s);
   }
 }

@@ -39,12 +39,12 @@ enum class ItemShape {
 
 // The colours and ornament of one picture.
 struct ItemLook {
-  QColor metal;         // the body of the object
-  QColor accent;        // trim, gems, liquid, seal
-  int tier = 0;         // 0..4: more ornament the higher
+  QColor metal;            // the body of the object
+  QColor accent;           // trim, gems, liquid, seal
+  int tier = 0;            // 0..4: more ornament the higher
   std::uint32_t seed = 0;  // small variations from the name
-  int count = 1;        // logs in a bundle, a gem's level
-  bool empty = false;   // an empty slot: a muted outline only
+  int count = 1;           // logs in a bundle, a gem's level
+  bool empty = false;      // an empty slot: a muted outline only
 };
 
 // Paints the object into the rectangle, which has the proportions of its frame.

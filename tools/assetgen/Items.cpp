@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "Canvas.h"
-#include "items/ItemCatalogue.h"
 #include "Slots.h"
+#include "items/ItemCatalogue.h"
 
 namespace {
 
@@ -15,20 +15,20 @@ struct WordShape {
   ItemShape shape;
 };
 constexpr WordShape kWordShapes[] = {
-    {"Корона", ItemShape::Crown},    {"Диадема", ItemShape::Crown},
-    {"Жезл", ItemShape::Staff},      {"Трезубец", ItemShape::Trident},
+    {"Корона", ItemShape::Crown},     {"Диадема", ItemShape::Crown},
+    {"Жезл", ItemShape::Staff},       {"Трезубец", ItemShape::Trident},
     {"Алебарда", ItemShape::Halberd}, {"Когти", ItemShape::Claws},
-    {"Молот", ItemShape::Hammer},    {"Булава", ItemShape::Mace},
-    {"Кистень", ItemShape::Flail},   {"Цеп", ItemShape::Flail},
-    {"Дубин", ItemShape::Club},      {"Мантия", ItemShape::Robe},
+    {"Молот", ItemShape::Hammer},     {"Булава", ItemShape::Mace},
+    {"Кистень", ItemShape::Flail},    {"Цеп", ItemShape::Flail},
+    {"Дубин", ItemShape::Club},       {"Мантия", ItemShape::Robe},
     {"Щит", ItemShape::Shield},
 };
 
 constexpr ItemShape kCategoryShapes[kShopCategoryCount] = {
-    ItemShape::Helmet, ItemShape::Amulet, ItemShape::Sword,   ItemShape::Axe,
-    ItemShape::Mace,   ItemShape::Knife,  ItemShape::Belt,    ItemShape::Boots,
-    ItemShape::Bracers, ItemShape::Gloves, ItemShape::Shield, ItemShape::Ring,
-    ItemShape::Armour, ItemShape::ChainMail, ItemShape::Potion, ItemShape::Scroll,
+    ItemShape::Helmet,  ItemShape::Amulet,    ItemShape::Sword,  ItemShape::Axe,
+    ItemShape::Mace,    ItemShape::Knife,     ItemShape::Belt,   ItemShape::Boots,
+    ItemShape::Bracers, ItemShape::Gloves,    ItemShape::Shield, ItemShape::Ring,
+    ItemShape::Armour,  ItemShape::ChainMail, ItemShape::Potion, ItemShape::Scroll,
 };
 
 // Colours of a theme or loot set, found by its word in the name, so every
@@ -66,17 +66,28 @@ struct Tint {
   QColor color;
 };
 const Tint kTints[] = {
-    {"просветления", QColor(120, 200, 255)}, {"яда", QColor(90, 200, 60)},
-    {"силы", QColor(220, 40, 40)},           {"ловкости", QColor(240, 220, 60)},
-    {"удачи", QColor(255, 170, 20)},         {"ХП", QColor(200, 20, 60)},
-    {"кожи", QColor(150, 100, 60)},          {"колкости", QColor(255, 120, 40)},
-    {"панциря", QColor(100, 130, 170)},      {"подвижности", QColor(40, 220, 220)},
-    {"боя", QColor(200, 30, 30)},            {"в город", QColor(60, 120, 230)},
-    {"к Мастеру", QColor(155, 17, 30)},      {"ярости", QColor(255, 60, 0)},
-    {"проклятия", QColor(90, 30, 120)},      {"величия", QColor(250, 200, 40)},
-    {"злости", QColor(230, 50, 160)},        {"урагана", QColor(120, 200, 200)},
-    {"Алмаз", QColor(230, 240, 255)},        {"Рубин", QColor(220, 20, 50)},
-    {"Топаз", QColor(255, 170, 40)},         {"Изумруд", QColor(30, 190, 90)},
+    {"просветления", QColor(120, 200, 255)},
+    {"яда", QColor(90, 200, 60)},
+    {"силы", QColor(220, 40, 40)},
+    {"ловкости", QColor(240, 220, 60)},
+    {"удачи", QColor(255, 170, 20)},
+    {"ХП", QColor(200, 20, 60)},
+    {"кожи", QColor(150, 100, 60)},
+    {"колкости", QColor(255, 120, 40)},
+    {"панциря", QColor(100, 130, 170)},
+    {"подвижности", QColor(40, 220, 220)},
+    {"боя", QColor(200, 30, 30)},
+    {"в город", QColor(60, 120, 230)},
+    {"к Мастеру", QColor(155, 17, 30)},
+    {"ярости", QColor(255, 60, 0)},
+    {"проклятия", QColor(90, 30, 120)},
+    {"величия", QColor(250, 200, 40)},
+    {"злости", QColor(230, 50, 160)},
+    {"урагана", QColor(120, 200, 200)},
+    {"Алмаз", QColor(230, 240, 255)},
+    {"Рубин", QColor(220, 20, 50)},
+    {"Топаз", QColor(255, 170, 40)},
+    {"Изумруд", QColor(30, 190, 90)},
     {"Сапфир", QColor(30, 80, 220)},
 };
 
@@ -108,7 +119,8 @@ QColor TintOf(std::string_view name) {
 }
 
 int FirstDigitIn(std::string_view name) {
-  const auto digit = std::find_if(name.begin(), name.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+  const auto digit = std::find_if(
+      name.begin(), name.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
   return digit == name.end() ? 1 : *digit - '0';
 }
 
@@ -160,6 +172,7 @@ ItemLook LookOfItem(const ItemKind& kind) {
 
 void WriteItemPictures(AssetFolder& folder) {
   for (const auto& kind : AllItemKinds()) {
-    folder.SavePicture(kind.Picture(), DrawItem(FrameOfItem(kind), ShapeOfItem(kind), LookOfItem(kind)));
+    folder.SavePicture(kind.Picture(),
+                       DrawItem(FrameOfItem(kind), ShapeOfItem(kind), LookOfItem(kind)));
   }
 }

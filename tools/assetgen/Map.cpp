@@ -101,7 +101,8 @@ void Stroke(QPainter& p, const QPainterPath& path, const QColor& color, double w
 void PaintBridges(QPainter& p, const QPainterPath& road) {
   constexpr int kSteps = 400;
   for (int i = 1; i <= kSteps; ++i) {
-    const QPointF a = road.pointAtPercent((i - 1.0) / kSteps), b = road.pointAtPercent(1.0 * i / kSteps);
+    const QPointF a = road.pointAtPercent((i - 1.0) / kSteps),
+                  b = road.pointAtPercent(1.0 * i / kSteps);
     if ((a.x() - RiverX(a.y())) * (b.x() - RiverX(b.y())) > 0) continue;
     p.save();
     p.translate(b);
@@ -150,8 +151,9 @@ void PaintPeak(QPainter& p, double x, double y, double size, bool snow, double d
   p.drawPath(shade);
   if (!snow) return;
   p.setBrush(QColor(244, 246, 250));
-  p.drawPolygon(QPolygonF({QPointF(x - size * 0.32, y - size * 0.25), QPointF(x, y - size * 0.6),
-                           QPointF(x + size * 0.33, y - size * 0.25), QPointF(x, y - size * 0.15)}));
+  p.drawPolygon(
+      QPolygonF({QPointF(x - size * 0.32, y - size * 0.25), QPointF(x, y - size * 0.6),
+                 QPointF(x + size * 0.33, y - size * 0.25), QPointF(x, y - size * 0.15)}));
 }
 
 bool Crowded(double x, double y) {
@@ -248,8 +250,10 @@ QImage DrawLandscape() {
   Stroke(p, river, QColor(40, 70, 120), 0.12);
   Stroke(p, river, QColor(70, 130, 190), 0.085);
   Stroke(p, river, QColor(140, 190, 230, 120), 0.02);
-  const QPainterPath west = RoadPath({{4.2, 3.55}, {3.4, 3.4}, {2.4, 3.65}, {1.4, 3.35}, {0.75, 3.55}});
-  const QPainterPath north = RoadPath({{4.4, 3.18}, {4.2, 2.4}, {3.5, 1.7}, {2.5, 1.2}, {1.4, 0.75}, {0.7, 0.58}});
+  const QPainterPath west =
+      RoadPath({{4.2, 3.55}, {3.4, 3.4}, {2.4, 3.65}, {1.4, 3.35}, {0.75, 3.55}});
+  const QPainterPath north =
+      RoadPath({{4.4, 3.18}, {4.2, 2.4}, {3.5, 1.7}, {2.5, 1.2}, {1.4, 0.75}, {0.7, 0.58}});
   for (const auto* road : {&west, &north}) {
     Stroke(p, *road, QColor(120, 100, 70), 0.06);
     Stroke(p, *road, QColor(204, 184, 134), 0.045);
@@ -309,7 +313,8 @@ void WriteMapPictures(AssetFolder& folder) {
   for (int place = 1; place <= kPlaceCount; ++place) {
     const int column = (place - 1) % kMapColumns;
     const int rowFromTop = kMapRows - 1 - (place - 1) / kMapColumns;
-    folder.SavePicture(PlacePicture(place), world.copy(column * kUnit, rowFromTop * kUnit, kUnit, kUnit));
+    folder.SavePicture(PlacePicture(place),
+                       world.copy(column * kUnit, rowFromTop * kUnit, kUnit, kUnit));
   }
   folder.SavePicture(PlacePicture(0), DrawHere());
 }

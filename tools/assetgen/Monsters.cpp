@@ -16,6 +16,7 @@ void Outlined(QPainter& p, const QColor& fill, double width = 1.0) {
 }
 
 void Rat(QPainter& p) {
+  PaintBackdrop(p, QColor(90, 80, 76));
   const QColor fur(118, 104, 96);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(214, 150, 150), 3.5, Qt::SolidLine, Qt::RoundCap));
@@ -42,6 +43,7 @@ void Rat(QPainter& p) {
 }
 
 void Boar(QPainter& p) {
+  PaintBackdrop(p, QColor(110, 150, 90));
   const QColor hide(96, 70, 54);
   Outlined(p, hide.darker(120));
   for (double x : {34.0, 48.0, 82.0, 96.0}) p.drawRect(QRectF(x - 5, 210, 10, 32));
@@ -57,7 +59,8 @@ void Boar(QPainter& p) {
   Outlined(p, QColor(200, 150, 140));
   p.drawEllipse(QPointF(6, 206), 4, 8);
   p.setPen(QPen(QColor(40, 28, 20), 2.0, Qt::SolidLine, Qt::RoundCap));
-  for (int i = 0; i < 10; ++i) p.drawLine(QPointF(40 + i * 6, 174 - (i % 2) * 2), QPointF(44 + i * 6, 164 + (i % 3) * 2));
+  for (int i = 0; i < 10; ++i)
+    p.drawLine(QPointF(40 + i * 6, 174 - (i % 2) * 2), QPointF(44 + i * 6, 164 + (i % 3) * 2));
   Outlined(p, QColor(244, 236, 214), 0.6);
   p.drawPolygon(QPolygonF({QPointF(14, 214), QPointF(6, 194), QPointF(20, 212)}));
   Outlined(p, hide.darker(130));
@@ -68,13 +71,15 @@ void Boar(QPainter& p) {
 }
 
 void Spider(QPainter& p) {
+  PaintBackdrop(p, QColor(60, 70, 60));
   p.setPen(QPen(QColor(230, 230, 240, 150), 0.6));
   p.setBrush(Qt::NoBrush);
   for (int i = 0; i < 9; ++i) {
     const double a = std::numbers::pi * i / 8;
     p.drawLine(QPointF(58, 0), QPointF(58 + 120 * std::cos(a), 120 * std::sin(a)));
   }
-  for (int r = 20; r < 110; r += 18) p.drawArc(QRectF(58 - r, -r, 2 * r, 2 * r), 180 * 16, 180 * 16);
+  for (int r = 20; r < 110; r += 18)
+    p.drawArc(QRectF(58 - r, -r, 2 * r, 2 * r), 180 * 16, 180 * 16);
   p.drawLine(QPointF(58, 0), QPointF(58, 120));
   const QColor shell(34, 30, 36);
   p.setPen(QPen(shell.lighter(180), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -91,11 +96,14 @@ void Spider(QPainter& p) {
   p.drawEllipse(QPointF(58, 126), 13, 12);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(210, 30, 30));
-  p.drawPolygon(QPolygonF({QPointF(50, 150), QPointF(66, 150), QPointF(58, 162), QPointF(66, 174), QPointF(50, 174), QPointF(58, 162)}));
-  for (double x : {52.0, 56.0, 60.0, 64.0}) p.drawEllipse(QPointF(x, 124 + (x == 52.0 || x == 64.0 ? 2 : 0)), 1.6, 1.6);
+  p.drawPolygon(QPolygonF({QPointF(50, 150), QPointF(66, 150), QPointF(58, 162), QPointF(66, 174),
+                           QPointF(50, 174), QPointF(58, 162)}));
+  for (double x : {52.0, 56.0, 60.0, 64.0})
+    p.drawEllipse(QPointF(x, 124 + (x == 52.0 || x == 64.0 ? 2 : 0)), 1.6, 1.6);
 }
 
 void Ghost(QPainter& p) {
+  PaintBackdrop(p, QColor(40, 50, 90));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(240, 240, 210));
   p.drawEllipse(QPointF(92, 30), 12, 12);
@@ -110,7 +118,8 @@ void Ghost(QPainter& p) {
   body.lineTo(110, 140);
   body.lineTo(88, 138);
   body.lineTo(92, 220);
-  for (int i = 0; i < 4; ++i) body.quadTo(82 - i * 14, 200 + (i % 2) * 30, 74 - i * 14, 226 - (i % 2) * 16);
+  for (int i = 0; i < 4; ++i)
+    body.quadTo(82 - i * 14, 200 + (i % 2) * 30, 74 - i * 14, 226 - (i % 2) * 16);
   body.lineTo(24, 138);
   body.lineTo(6, 140);
   body.closeSubpath();
@@ -125,6 +134,7 @@ void Ghost(QPainter& p) {
 }
 
 void Dragon(QPainter& p) {
+  PaintBackdrop(p, QColor(200, 120, 70));
   const QColor scales(170, 40, 30), belly(230, 190, 100);
   for (int side : {-1, 1}) {
     QPainterPath wing;
@@ -161,7 +171,9 @@ void Dragon(QPainter& p) {
   Outlined(p, QColor(236, 226, 200), 0.6);
   p.drawPolygon(QPolygonF({QPointF(52, 46), QPointF(40, 26), QPointF(58, 44)}));
   p.drawPolygon(QPolygonF({QPointF(62, 44), QPointF(64, 24), QPointF(68, 46)}));
-  for (double x : {44.0, 72.0}) p.drawPolygon(QPolygonF({QPointF(x - 6, 240), QPointF(x, 246), QPointF(x + 6, 240), QPointF(x, 226)}));
+  for (double x : {44.0, 72.0})
+    p.drawPolygon(
+        QPolygonF({QPointF(x - 6, 240), QPointF(x, 246), QPointF(x + 6, 240), QPointF(x, 226)}));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 220, 40));
   p.drawEllipse(QPointF(62, 50), 2.6, 2.0);
@@ -277,19 +289,22 @@ FigureLook Champion(QColor armour, QColor trim, QColor sky, Weapon weapon, Headg
 }
 
 FigureLook Gatekeeper() {
-  auto look = Champion(QColor(110, 142, 160), QColor(46, 196, 182), QColor(120, 130, 140), Weapon::Halberd, Headgear::Helmet);
+  auto look = Champion(QColor(110, 142, 160), QColor(46, 196, 182), QColor(120, 130, 140),
+                       Weapon::Halberd, Headgear::Helmet);
   look.shield = true;
   return look;
 }
 
 FigureLook ForestWatcher() {
-  auto look = Champion(QColor(78, 122, 58), QColor(160, 206, 100), QColor(90, 150, 90), Weapon::Spear, Headgear::Hood);
+  auto look = Champion(QColor(78, 122, 58), QColor(160, 206, 100), QColor(90, 150, 90),
+                       Weapon::Spear, Headgear::Hood);
   look.cloak = QColor(50, 90, 40);
   return look;
 }
 
 FigureLook AngelOfFate() {
-  auto look = Champion(QColor(150, 120, 200), QColor(244, 196, 255), QColor(200, 190, 240), Weapon::Sword, Headgear::None);
+  auto look = Champion(QColor(150, 120, 200), QColor(244, 196, 255), QColor(200, 190, 240),
+                       Weapon::Sword, Headgear::None);
   look.slender = true;
   look.bulk = 1.0;
   look.wings = true;
@@ -300,7 +315,8 @@ FigureLook AngelOfFate() {
 }
 
 FigureLook IceOne() {
-  auto look = Champion(QColor(190, 230, 250), QColor(250, 255, 255), QColor(150, 200, 230), Weapon::Sword, Headgear::Crown);
+  auto look = Champion(QColor(190, 230, 250), QColor(250, 255, 255), QColor(150, 200, 230),
+                       Weapon::Sword, Headgear::Crown);
   look.skin = QColor(170, 214, 240);
   look.hairStyle = Hair::Long;
   look.hair = QColor(236, 246, 255);
@@ -310,14 +326,17 @@ FigureLook IceOne() {
 }
 
 FigureLook Balance(bool light) {
-  auto look = light ? Champion(QColor(230, 230, 230), QColor(30, 30, 30), QColor(220, 220, 220), Weapon::Sword, Headgear::Helmet)
-                    : Champion(QColor(40, 40, 40), QColor(230, 230, 230), QColor(40, 40, 50), Weapon::Sword, Headgear::Helmet);
+  auto look = light ? Champion(QColor(230, 230, 230), QColor(30, 30, 30), QColor(220, 220, 220),
+                               Weapon::Sword, Headgear::Helmet)
+                    : Champion(QColor(40, 40, 40), QColor(230, 230, 230), QColor(40, 40, 50),
+                               Weapon::Sword, Headgear::Helmet);
   look.shield = true;
   return look;
 }
 
 FigureLook Destroyer() {
-  auto look = Champion(QColor(110, 32, 32), QColor(255, 70, 30), QColor(200, 80, 40), Weapon::Axe, Headgear::None);
+  auto look = Champion(QColor(110, 32, 32), QColor(255, 70, 30), QColor(200, 80, 40), Weapon::Axe,
+                       Headgear::None);
   look.skin = QColor(180, 50, 40);
   look.hairStyle = Hair::Bald;
   look.horns = true;
@@ -328,21 +347,24 @@ FigureLook Destroyer() {
 }
 
 FigureLook DarkGuard() {
-  auto look = Champion(QColor(100, 80, 50), QColor(212, 162, 74), QColor(90, 70, 80), Weapon::Mace, Headgear::Helmet);
+  auto look = Champion(QColor(100, 80, 50), QColor(212, 162, 74), QColor(90, 70, 80), Weapon::Mace,
+                       Headgear::Helmet);
   look.cloak = QColor(40, 30, 40);
   look.shield = true;
   return look;
 }
 
 FigureLook WarriorOfLight() {
-  auto look = Champion(QColor(240, 236, 216), QColor(255, 214, 0), QColor(250, 230, 160), Weapon::Sword, Headgear::Helmet);
+  auto look = Champion(QColor(240, 236, 216), QColor(255, 214, 0), QColor(250, 230, 160),
+                       Weapon::Sword, Headgear::Helmet);
   look.shield = true;
   look.cloak = QColor(250, 246, 230);
   return look;
 }
 
 FigureLook WarriorOfDarkness() {
-  auto look = Champion(QColor(44, 36, 56), QColor(140, 60, 255), QColor(50, 40, 70), Weapon::Sword, Headgear::HornedHelm);
+  auto look = Champion(QColor(44, 36, 56), QColor(140, 60, 255), QColor(50, 40, 70), Weapon::Sword,
+                       Headgear::HornedHelm);
   look.cloak = QColor(24, 20, 30);
   look.eyes = QColor(180, 80, 255);
   look.glow = true;
@@ -350,14 +372,16 @@ FigureLook WarriorOfDarkness() {
 }
 
 FigureLook MastersFriend() {
-  auto look = Champion(QColor(150, 42, 32), QColor(240, 196, 64), QColor(180, 70, 50), Weapon::Halberd, Headgear::Helmet);
+  auto look = Champion(QColor(150, 42, 32), QColor(240, 196, 64), QColor(180, 70, 50),
+                       Weapon::Halberd, Headgear::Helmet);
   look.cloak = QColor(100, 20, 20);
   look.shield = true;
   return look;
 }
 
 FigureLook Master() {
-  auto look = Champion(QColor(90, 40, 120), QColor(155, 17, 30), QColor(60, 30, 80), Weapon::Staff, Headgear::Crown);
+  auto look = Champion(QColor(90, 40, 120), QColor(155, 17, 30), QColor(60, 30, 80), Weapon::Staff,
+                       Headgear::Crown);
   look.cloak = QColor(60, 20, 80);
   look.hairStyle = Hair::Long;
   look.hair = QColor(230, 230, 235);
@@ -382,65 +406,70 @@ void PaintGate(QPainter& p) {
   for (int y = 50; y < 190; y += 12) p.drawLine(QPointF(6, y), QPointF(24, y));
 }
 
-QImage Portrait(const QColor& sky, void (*beast)(QPainter&)) {
-  Canvas canvas(kAvatarFrame, Qt::black);
-  PaintBackdrop(canvas.painter(), sky);
-  beast(canvas.painter());
-  return canvas.Take();
+// A walking monster on its own background.
+template <FigureLook (*Look)()>
+void Standing(QPainter& p) {
+  const FigureLook look = Look();
+  PaintBackdrop(p, look.sky);
+  PaintFigure(p, look);
 }
 
-QImage HalfAndHalf() {
-  Canvas canvas(kAvatarFrame, Qt::black);
-  QPainter& p = canvas.painter();
+void GatekeeperAtTheGate(QPainter& p) {
+  const FigureLook look = Gatekeeper();
+  PaintBackdrop(p, look.sky);
+  PaintGate(p);
+  PaintFigure(p, look);
+}
+
+// Light on the left half, darkness on the right.
+void HalfAndHalf(QPainter& p) {
   for (bool light : {true, false}) {
+    const FigureLook look = Balance(light);
     p.save();
     p.setClipRect(light ? QRectF(0, 0, 58, 256) : QRectF(58, 0, 58, 256));
-    PaintBackdrop(p, light ? QColor(220, 220, 220) : QColor(40, 40, 50));
-    PaintFigure(p, Balance(light));
+    PaintBackdrop(p, look.sky);
+    PaintFigure(p, look);
     p.restore();
   }
-  return canvas.Take();
 }
 
-QImage WithGate(FigureLook look) {
-  Canvas canvas(kAvatarFrame, Qt::black);
-  PaintBackdrop(canvas.painter(), look.sky);
-  PaintGate(canvas.painter());
-  PaintFigure(canvas.painter(), look);
-  return canvas.Take();
-}
+// By kind, 1..22.
+void (*const kPortraits[kMonsterCount])(QPainter&) = {
+    Rat,
+    Boar,
+    Spider,
+    Ghost,
+    Standing<Skeleton>,
+    Standing<Zombie>,
+    Standing<Goblin>,
+    Standing<Orc>,
+    Standing<Troll>,
+    Standing<Ogre>,
+    Dragon,
+    GatekeeperAtTheGate,
+    Standing<ForestWatcher>,
+    Standing<AngelOfFate>,
+    Standing<IceOne>,
+    HalfAndHalf,
+    Standing<Destroyer>,
+    Standing<DarkGuard>,
+    Standing<WarriorOfLight>,
+    Standing<WarriorOfDarkness>,
+    Standing<MastersFriend>,
+    Standing<Master>,
+};
 
 std::string MonsterPicture(int kind) { return "image\\s" + std::to_string(kind) + ".bmp"; }
 
 }  // namespace
 
 QImage DrawMonster(int kind) {
-  switch (kind) {
-    case 1: return Portrait(QColor(90, 80, 76), Rat);
-    case 2: return Portrait(QColor(110, 150, 90), Boar);
-    case 3: return Portrait(QColor(60, 70, 60), Spider);
-    case 4: return Portrait(QColor(40, 50, 90), Ghost);
-    case 5: return DrawFigure(Skeleton());
-    case 6: return DrawFigure(Zombie());
-    case 7: return DrawFigure(Goblin());
-    case 8: return DrawFigure(Orc());
-    case 9: return DrawFigure(Troll());
-    case 10: return DrawFigure(Ogre());
-    case 11: return Portrait(QColor(200, 120, 70), Dragon);
-    case 12: return WithGate(Gatekeeper());
-    case 13: return DrawFigure(ForestWatcher());
-    case 14: return DrawFigure(AngelOfFate());
-    case 15: return DrawFigure(IceOne());
-    case 16: return HalfAndHalf();
-    case 17: return DrawFigure(Destroyer());
-    case 18: return DrawFigure(DarkGuard());
-    case 19: return DrawFigure(WarriorOfLight());
-    case 20: return DrawFigure(WarriorOfDarkness());
-    case 21: return DrawFigure(MastersFriend());
-    default: return DrawFigure(Master());
-  }
+  Canvas canvas(kAvatarFrame, Qt::black);
+  kPortraits[kind - 1](canvas.painter());
+  return canvas.Take();
 }
 
 void WriteMonsterPictures(AssetFolder& folder) {
-  for (int kind = 1; kind <= kMonsterCount; ++kind) folder.SavePicture(MonsterPicture(kind), DrawMonster(kind));
+  for (int kind = 1; kind <= kMonsterCount; ++kind)
+    folder.SavePicture(MonsterPicture(kind), DrawMonster(kind));
 }

@@ -14,7 +14,8 @@ double ValueNoise(double x, double y, std::uint32_t seed) {
   const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
   const double fx = x - ix, fy = y - iy;
   const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-  const double top = Lattice(ix, iy, seed) + sx * (Lattice(ix + 1, iy, seed) - Lattice(ix, iy, seed));
+  const double top =
+      Lattice(ix, iy, seed) + sx * (Lattice(ix + 1, iy, seed) - Lattice(ix, iy, seed));
   const double bottom =
       Lattice(ix, iy + 1, seed) + sx * (Lattice(ix + 1, iy + 1, seed) - Lattice(ix, iy + 1, seed));
   return top + sy * (bottom - top);

@@ -43,6 +43,7 @@ void WriteEmptySlotPictures(AssetFolder& folder) {
   for (const auto& slot : kEquipSlots) {
     // Slots sharing a picture ("Оружие" for both hands) draw it once, as the first slot.
     if (*slot.emptyPicture == '\0' || folder.Has(slot.emptyPicture)) continue;
-    folder.SavePicture(slot.emptyPicture, DrawItem(SlotFrameOf(slot.name), ShapeOfSlot(slot.name), empty));
+    folder.SavePicture(slot.emptyPicture,
+                       DrawItem(SlotFrameOf(slot.name), ShapeOfSlot(slot.name), empty));
   }
 }

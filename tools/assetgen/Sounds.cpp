@@ -201,9 +201,9 @@ std::vector<std::optional<Wave>> Speak(std::span<const SoundRecipe> sounds) {
   for (size_t i = 0; i < sounds.size(); ++i) {
     if (!sounds[i].phrase) continue;
     runs[i] = std::make_unique<QProcess>();
-    runs[i]->start(espeak, {"-v", "ru", "-s", "140", "-p", "40", "-w",
-                            work.filePath(QString::number(i) + ".wav"),
-                            QString::fromUtf8(sounds[i].phrase)});
+    runs[i]->start(
+        espeak, {"-v", "ru", "-s", "140", "-p", "40", "-w",
+                 work.filePath(QString::number(i) + ".wav"), QString::fromUtf8(sounds[i].phrase)});
   }
   for (size_t i = 0; i < sounds.size(); ++i) {
     if (!runs[i] || !runs[i]->waitForFinished(10000) || runs[i]->exitCode() != 0) continue;

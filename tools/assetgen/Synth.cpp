@@ -42,9 +42,7 @@ double Envelope(double t, double length, double decay) {
 
 Synth::Synth(double seconds) { wave_.samples.assign(Index(seconds), 0.0f); }
 
-int Synth::Index(double seconds) const {
-  return static_cast<int>(seconds * wave_.sampleRate);
-}
+int Synth::Index(double seconds) const { return static_cast<int>(seconds * wave_.sampleRate); }
 
 void Synth::Tone(double start, double length, double fromHz, double toHz, Timbre timbre,
                  double volume, double decay) {
@@ -55,7 +53,8 @@ void Synth::Tone(double start, double length, double fromHz, double toHz, Timbre
     const double t = static_cast<double>(i) / wave_.sampleRate;
     const double hz = fromHz * std::pow(toHz / fromHz, t / length);
     phase += hz / wave_.sampleRate;
-    SampleAt(first + i) += static_cast<float>(volume * Envelope(t, length, decay) * Shape(timbre, phase));
+    SampleAt(first + i) +=
+        static_cast<float>(volume * Envelope(t, length, decay) * Shape(timbre, phase));
   }
 }
 

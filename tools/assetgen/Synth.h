@@ -11,11 +11,11 @@ class Synth {
 
   // A note gliding from fromHz to toHz; decay is how many times per second the level
   // falls by e (0 holds it).
-  void Tone(double start, double length, double fromHz, double toHz, Timbre timbre,
-            double volume, double decay = 0.0);
+  void Tone(double start, double length, double fromHz, double toHz, Timbre timbre, double volume,
+            double decay = 0.0);
   // Filtered noise; brightness 0..1 moves the filter from dull to hissing and may glide.
-  void Noise(double start, double length, double volume, double fromBrightness,
-             double toBrightness, double decay = 0.0);
+  void Noise(double start, double length, double volume, double fromBrightness, double toBrightness,
+             double decay = 0.0);
   // Normalised to just below full scale, with the ends faded so nothing clicks.
   Wave Finish();
 

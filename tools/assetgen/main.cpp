@@ -7,9 +7,10 @@
 
 #include "Canvas.h"
 #include "Figures.h"
-#include "Slots.h"
+#include "Items.h"
 #include "Map.h"
 #include "Monsters.h"
+#include "Slots.h"
 #include "Sounds.h"
 
 int main(int argc, char** argv) {
@@ -23,11 +24,15 @@ int main(int argc, char** argv) {
   AssetFolder folder(std::filesystem::u8path(argv[1]));
   WriteMapPictures(folder);
   WriteEmptySlotPictures(folder);
+  WriteItemPictures(folder);
   WriteAvatarPictures(folder);
   WriteMonsterPictures(folder);
   WriteSounds(folder);
-  for (const auto& failure : folder.Failures()) std::fprintf(stderr, "assetgen: cannot write %s\n", failure.c_str());
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-  std::printf("assetgen: %d files in %lld ms\n", folder.Written(), static_cast<long long>(ms.count()));
+  for (const auto& failure : folder.Failures())
+    std::fprintf(stderr, "assetgen: cannot write %s\n", failure.c_str());
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - start);
+  std::printf("assetgen: %d files in %lld ms\n", folder.Written(),
+              static_cast<long long>(ms.count()));
   return folder.Failures().empty() ? 0 : 1;
 }
