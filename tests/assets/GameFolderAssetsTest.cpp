@@ -15,10 +15,10 @@
 #include "Figures.h"
 #include "Items.h"
 #include "Map.h"
-#include "Monsters.h"
 #include "Sounds.h"
 #include "Wave.h"
 #include "core/GameFolder.h"
+#include "fight/Roster.h"
 #include "inventory/StockUnit.h"
 #include "items/ItemCatalogue.h"
 #include "state/GameState.h"
@@ -121,9 +121,25 @@ TEST(GameFolderAssets, AvatarsAreDistinctFullFigures) {
   }
 }
 
-TEST(GameFolderAssets, EveryMonsterHasItsPortrait) {
-  for (int kind = 1; kind <= kMonsterCount; ++kind) {
-    ExpectPicture("image\\s" + std::to_string(kind) + ".bmp", kAvatarFrame);
+TEST(GameFolderAssets, EveryMonsterHasItsPortraitAndGear) {
+  std::set<std::string> gear;
+  for (int kind = 1; kind <= kMonsterKindCount; ++kind) {
+    for (const auto& picture : OpponentPictures(kind)) {
+      const std::string_view slot = picture.slot;
+      ExpectPicture(picture.path, slot == "Avatar" ? kAvatarFrame : SlotFrameOf(slot));
+      if (slot != "Avatar" && !FindItem(picture.path.substr(6, picture.path.size() - 10)))
+        gear.insert(picture.path);
+    }
+  }
+  // The troll's and the ogre's own gear are the only pieces outside the catalogue.
+  EXPECT_TRUE(gear.count("image\\s9 Оружие.bmp"));
+  EXPECT_TRUE(gear.count("image\\s10 Кольцо.bmp"));
+}
+
+TEST(GameFolderAssets, MonstersLookUnlikeEachOther) {
+  for (int kind = 2; kind <= kMonsterKindCount; ++kind) {
+    const auto path = [](int k) { return OpponentPictures(k)[0].path; };
+    EXPECT_GT(Difference(LoadPicture(path(kind)), LoadPicture(path(kind - 1))), 5) << kind;
   }
 }
 

@@ -7,6 +7,8 @@
 
 #include "Canvas.h"
 #include "Figures.h"
+#include "Slots.h"
+#include "fight/Roster.h"
 
 namespace {
 
@@ -406,14 +408,6 @@ void PaintGate(QPainter& p) {
   for (int y = 50; y < 190; y += 12) p.drawLine(QPointF(6, y), QPointF(24, y));
 }
 
-// A walking monster on its own background.
-template <FigureLook (*Look)()>
-void Standing(QPainter& p) {
-  const FigureLook look = Look();
-  PaintBackdrop(p, look.sky);
-  PaintFigure(p, look);
-}
-
 void GatekeeperAtTheGate(QPainter& p) {
   const FigureLook look = Gatekeeper();
   PaintBackdrop(p, look.sky);
@@ -433,43 +427,77 @@ void HalfAndHalf(QPainter& p) {
   }
 }
 
+// A monster is a scene of its own (beasts, the gate, the halves) or a standing figure.
+struct Portrait {
+  void (*scene)(QPainter&);
+  FigureLook (*figure)();
+};
 // By kind, 1..22.
-void (*const kPortraits[kMonsterCount])(QPainter&) = {
-    Rat,
-    Boar,
-    Spider,
-    Ghost,
-    Standing<Skeleton>,
-    Standing<Zombie>,
-    Standing<Goblin>,
-    Standing<Orc>,
-    Standing<Troll>,
-    Standing<Ogre>,
-    Dragon,
-    GatekeeperAtTheGate,
-    Standing<ForestWatcher>,
-    Standing<AngelOfFate>,
-    Standing<IceOne>,
-    HalfAndHalf,
-    Standing<Destroyer>,
-    Standing<DarkGuard>,
-    Standing<WarriorOfLight>,
-    Standing<WarriorOfDarkness>,
-    Standing<MastersFriend>,
-    Standing<Master>,
+const Portrait kPortraits[kMonsterKindCount] = {
+    {Rat, nullptr},
+    {Boar, nullptr},
+    {Spider, nullptr},
+    {Ghost, nullptr},
+    {nullptr, Skeleton},
+    {nullptr, Zombie},
+    {nullptr, Goblin},
+    {nullptr, Orc},
+    {nullptr, Troll},
+    {nullptr, Ogre},
+    {Dragon, nullptr},
+    {GatekeeperAtTheGate, nullptr},
+    {nullptr, ForestWatcher},
+    {nullptr, AngelOfFate},
+    {nullptr, IceOne},
+    {HalfAndHalf, nullptr},
+    {nullptr, Destroyer},
+    {nullptr, DarkGuard},
+    {nullptr, WarriorOfLight},
+    {nullptr, WarriorOfDarkness},
+    {nullptr, MastersFriend},
+    {nullptr, Master},
 };
 
-std::string MonsterPicture(int kind) { return "image\\s" + std::to_string(kind) + ".bmp"; }
+// Gear no shop or loot sells ("s9 Оружие") is drawn in its wearer's colours.
+ItemLook GearLook(int kind) {
+  ItemLook look;
+  look.tier = 4;
+  look.seed = static_cast<std::uint32_t>(kind);
+  look.metal = QColor(120, 110, 98);
+  look.accent = QColor(200, 180, 120);
+  if (const auto figure = kPortraits[kind - 1].figure) {
+    const FigureLook wearer = figure();
+    look.metal = wearer.armour;
+    look.accent = wearer.trim;
+  }
+  return look;
+}
 
 }  // namespace
 
 QImage DrawMonster(int kind) {
   Canvas canvas(kAvatarFrame, Qt::black);
-  kPortraits[kind - 1](canvas.painter());
+  const Portrait& portrait = kPortraits[kind - 1];
+  if (portrait.scene) {
+    portrait.scene(canvas.painter());
+  } else {
+    const FigureLook look = portrait.figure();
+    PaintBackdrop(canvas.painter(), look.sky);
+    PaintFigure(canvas.painter(), look);
+  }
   return canvas.Take();
 }
 
 void WriteMonsterPictures(AssetFolder& folder) {
-  for (int kind = 1; kind <= kMonsterCount; ++kind)
-    folder.SavePicture(MonsterPicture(kind), DrawMonster(kind));
+  for (int kind = 1; kind <= kMonsterKindCount; ++kind) {
+    for (const auto& picture : OpponentPictures(kind)) {
+      // Empty slots and catalogue items are drawn already.
+      if (picture.path.empty() || folder.Has(picture.path)) continue;
+      const std::string_view slot = picture.slot;
+      folder.SavePicture(picture.path,
+                         slot == "Avatar"
+                             ? DrawMonster(kind)
+                             : DrawItem(SlotFrameOf(slot), ShapeOfSlot(slot), GearLook(kind)));
+    }
+  }
 }
