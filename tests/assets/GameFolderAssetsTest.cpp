@@ -23,6 +23,7 @@
 #include "items/ItemCatalogue.h"
 #include "state/GameState.h"
 #include "support/TestGame.h"
+#include "world/WorldMap.h"
 
 namespace {
 

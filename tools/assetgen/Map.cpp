@@ -8,15 +8,25 @@
 
 #include "Canvas.h"
 #include "Noise.h"
+#include "world/WorldMap.h"
 
 namespace {
 
 // The landscape in place units: x to the right 0..5, y downwards 0..4, so place 1
 // is the square at (0, 3) and place 5, the town, the square at (4, 3).
 constexpr int kUnit = 100 * kDetail;
-const QPointF kTown(4.5, 3.5);
-const QPointF kWoodcutting(0.5, 3.5);
-const QPointF kDarkKeep(0.45, 0.5);  // the far corner, where the wild is wildest
+constexpr int kMapRows = kPlaceCount / kMapColumns;
+constexpr int kWoodPlace = 1;
+constexpr int kGuardedPlace = 16;  // the far corner, where the wild is wildest
+
+// The centre of a place in landscape units.
+QPointF CentreOf(int place) {
+  const MapCell cell = CellOf(place);
+  return {cell.column + 0.5, kMapRows - 1 - cell.row + 0.5};
+}
+const QPointF kTownCentre = CentreOf(kTown);
+const QPointF kWoodcutting = CentreOf(kWoodPlace);
+const QPointF kDarkKeep = CentreOf(kGuardedPlace) + QPointF(-0.05, 0);
 
 double Distance(double x, double y, QPointF to) { return std::hypot(x - to.x(), y - to.y()); }
 double Clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
@@ -29,17 +39,17 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
 }
 
 // How far from the safety of the town, 0..1.
-double Wildness(double x, double y) { return Clamp01(Distance(x, y, kTown) / 4.6); }
+double Wildness(double x, double y) { return Clamp01(Distance(x, y, kTownCentre) / 4.6); }
 
 double Height(double x, double y) {
   const double northRidge = Clamp01(1.2 - y) * 0.25;
   return 0.5 * Wildness(x, y) + 0.4 * Fractal(x * 1.2, y * 1.2, 7, 4) + northRidge -
-         0.35 * Clamp01(1 - Distance(x, y, kTown) / 1.1);
+         0.35 * Clamp01(1 - Distance(x, y, kTownCentre) / 1.1);
 }
 
 double Forest(double x, double y) {
   return Fractal(x * 1.8, y * 1.8, 11, 3) + 0.6 * Clamp01(1 - Distance(x, y, kWoodcutting) / 1.4) -
-         0.6 * Clamp01(1 - Distance(x, y, kTown) / 1.2);
+         0.6 * Clamp01(1 - Distance(x, y, kTownCentre) / 1.2);
 }
 
 double Darkness(double x, double y) { return Clamp01(1 - Distance(x, y, kDarkKeep) / 1.7); }
@@ -157,7 +167,7 @@ void PaintPeak(QPainter& p, double x, double y, double size, bool snow, double d
 }
 
 bool Crowded(double x, double y) {
-  return NearRiver(x, y) || Distance(x, y, kTown) < 0.48 || Distance(x, y, kDarkKeep) < 0.3;
+  return NearRiver(x, y) || Distance(x, y, kTownCentre) < 0.48 || Distance(x, y, kDarkKeep) < 0.3;
 }
 
 // Peaks and trees, back to front so nearer ones overlap.
@@ -190,10 +200,10 @@ void PaintHouse(QPainter& p, double x, double y, double size, const QColor& roof
 void PaintTown(QPainter& p) {
   p.setPen(QPen(QColor(96, 90, 84), 0.04));
   p.setBrush(QColor(170, 156, 120));
-  p.drawEllipse(kTown, 0.37, 0.34);
+  p.drawEllipse(kTownCentre, 0.37, 0.34);
   for (int i = 0; i < 8; ++i) {
     const double a = i * std::numbers::pi / 4;
-    const QPointF tower = kTown + QPointF(0.37 * std::cos(a), 0.34 * std::sin(a));
+    const QPointF tower = kTownCentre + QPointF(0.37 * std::cos(a), 0.34 * std::sin(a));
     p.setPen(QPen(QColor(70, 64, 60), 0.008));
     p.setBrush(QColor(150, 144, 136));
     p.drawEllipse(tower, 0.045, 0.045);
@@ -202,13 +212,13 @@ void PaintTown(QPainter& p) {
   int n = 0;
   for (double y = 3.28; y < 3.8; y += 0.13) {
     for (double x = 4.22; x < 4.82; x += 0.14) {
-      if (Distance(x, y, kTown) < 0.27 && Distance(x, y, kTown) > 0.1) {
+      if (Distance(x, y, kTownCentre) < 0.27 && Distance(x, y, kTownCentre) > 0.1) {
         PaintHouse(p, x + 0.02 * Lattice(n, 1, 3), y, 0.04, roofs[n % 3]);
       }
       ++n;
     }
   }
-  PaintHouse(p, kTown.x(), kTown.y(), 0.07, QColor(60, 90, 160));  // the shop
+  PaintHouse(p, kTownCentre.x(), kTownCentre.y(), 0.07, QColor(60, 90, 160));  // the shop
 }
 
 void PaintDarkKeep(QPainter& p) {
@@ -237,8 +247,6 @@ void PaintWoodcutting(QPainter& p) {
 }
 
 }  // namespace
-
-std::string PlacePicture(int place) { return "image\\p" + std::to_string(place) + ".bmp"; }
 
 QImage DrawLandscape() {
   QImage world(kMapColumns * kUnit, kMapRows * kUnit, QImage::Format_RGB32);
