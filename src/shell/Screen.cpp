@@ -5,10 +5,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 
 #include "core/EventLog.h"
+#include "core/Format.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
@@ -39,6 +41,11 @@ void Screen::SetCaption(const std::string& caption) {
 }
 
 void Screen::FormClose(QCloseEvent* event) { event->accept(); }
+
+QString Screen::MoneyText() const {
+  const char decimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
+  return "У вас: " + QString::fromStdString(FormatFloat(game_.state.Money, decimalPoint)) + " руб.";
+}
 
 QLabel* Screen::MakeLabel(const QString& name, const QString& text, int left, int top) {
   auto* label = new QLabel(text, this);

@@ -54,6 +54,9 @@ class Screen : public QWidget {
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
+  // "У вас: 2087.5 руб.": the money with the system's decimal separator.
+  QString MoneyText() const;
+
   void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
   void SetDefaultButton(QPushButton* button);
 

@@ -1,13 +1,150 @@
 #include "shop/BuyUnit.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 
+#include "inventory/StockUnit.h"
 #include "shell/Game.h"
+#include "widgets/ListBox.h"
+#include "widgets/PictureBox.h"
+
+namespace {
+
+// The picture frame of each tab, in tab order: width × height.
+const QSize kPictureSizes[kShopCategoryCount] = {
+    {62, 65},  // Shlem
+    {62, 35},  // Amulet
+    {62, 91},  // Mech
+    {62, 91},  // Topor
+    {62, 91},  // Drob
+    {62, 91},  // Nozh
+    {62, 30},  // Poyas
+    {62, 63},  // Sapogi
+    {62, 40},  // Naruchi
+    {62, 40},  // Perchi
+    {62, 91},  // Shit
+    {31, 31},  // Kolco
+    {62, 83},  // Bronya
+    {62, 83},  // Kolch
+    {20, 20},  // Zelik
+    {42, 21},  // Svitok
+};
+
+constexpr int kPictureLeft = 5;
+constexpr int kPictureTop = 20;
+
+QLabel* MakeTabLabel(QWidget* sheet, const QString& name, const QString& text, int left) {
+  auto* label = new QLabel(text, sheet);
+  label->setObjectName(name);
+  label->move(left, 4);
+  label->adjustSize();
+  label->setCursor(Qt::CrossCursor);
+  return label;
+}
+
+ListBox* MakeTabList(QWidget* sheet, const QString& name, const QRect& frame) {
+  auto* list = new ListBox(name, sheet);
+  list->setGeometry(frame);
+  list->setCursor(Qt::CrossCursor);
+  return list;
+}
+
+}  // namespace
 
 TForm2::TForm2(Game& game) : Screen(game, "TForm2", 563, 324) {
+  MoneyLabel = MakeLabel("MoneyLabel", "", 234, 18);
+  MoneyLabel->setGeometry(234, 18, 95, 14);
+  MoneyLabel->setAlignment(Qt::AlignCenter);
+
   BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(475, 10, 80, 30));
+  BackButton->setCursor(Qt::PointingHandCursor);
   SetCancelButton(BackButton);
   connect(BackButton, &QPushButton::clicked, this, &TForm2::BackButtonClick);
+
+  PageControl = new QTabWidget(this);
+  PageControl->setObjectName("PageControl");
+  PageControl->setGeometry(0, 49, 563, 275);
+  PageControl->tabBar()->setCursor(Qt::PointingHandCursor);
+  for (int i = 0; i < kShopCategoryCount; ++i) MakeTabSheet(static_cast<ShopCategory>(i));
+  PageControl->setCurrentIndex(0);
+
+  BindMembers();
+}
+
+void TForm2::MakeTabSheet(ShopCategory category) {
+  const QString key = ShopCategoryKey(category);
+  ShopTab& tab = Tab(category);
+  tab.TabSheet = new QWidget;
+  tab.TabSheet->setObjectName(key + "TabSheet");
+  PageControl->addTab(tab.TabSheet, ShopCategoryCaption(category));
+
+  const QSize picture = kPictureSizes[static_cast<int>(category)];
+  tab.Image = new PictureBox(game_.folder, key + "Image", tab.TabSheet);
+  tab.Image->setGeometry(QRect(QPoint(kPictureLeft, kPictureTop), picture));
+
+  tab.Button = new QPushButton("Купить", tab.TabSheet);
+  tab.Button->setObjectName(key + "Button");
+  tab.Button->setToolTip("Купить вещь");
+  tab.Button->setGeometry(kPictureLeft, kPictureTop + picture.height() + 10, 62, 30);
+  tab.Button->setAutoDefault(false);
+  tab.Button->setCursor(Qt::PointingHandCursor);
+  connect(tab.Button, &QPushButton::clicked, this, [this, category] { ButtonClick(category); });
+
+  tab.ParLabel = MakeTabLabel(tab.TabSheet, key + "ParLabel", "Параметры вещи:", 85);
+  tab.ListBox = MakeTabList(tab.TabSheet, key + "ListBox", QRect(85, 20, 150, 199));
+  tab.ThinLabel = MakeTabLabel(tab.TabSheet, key + "ThinLabel", "Вещи в продаже:", 245);
+  tab.SubjectListBox = MakeTabList(tab.TabSheet, key + "SubjectListBox", QRect(245, 20, 165, 199));
+  for (const ItemKind* kind : ShopKinds(category)) tab.SubjectListBox->AddLine(kind->name);
+  connect(tab.SubjectListBox, &ListBox::Click, this,
+          [this, category] { SubjectListBoxClick(category); });
+}
+
+void TForm2::BindMembers() {
+  Bindings& b = game_.bindings;
+  b.Bind("TForm2.PurchasePrice", PurchasePrice);
+  for (int i = 0; i < kShopCategoryCount; ++i) {
+    const auto category = static_cast<ShopCategory>(i);
+    b.Bind(std::string("TForm2.") + ShopCategoryKey(category) + "ChosenName",
+           Tab(category).ChosenName);
+  }
+}
+
+void TForm2::ShowMoney() { MoneyLabel->setText(MoneyText()); }
+
+void TForm2::FormShow() {
+  ShowMoney();
+  // Every tab shows its first kind again; the active tab stays.
+  for (ShopTab& tab : Tabs) tab.SubjectListBox->Choose(0);
+}
+
+void TForm2::SubjectListBoxClick(ShopCategory category) {
+  ShopTab& tab = Tab(category);
+  // Choosing no line keeps the kind chosen before.
+  if (tab.SubjectListBox->currentRow() < 0) return;
+  const std::string name = tab.SubjectListBox->Line(tab.SubjectListBox->currentRow());
+  tab.ListBox->SetLines(DescribeItem(name));
+  tab.ChosenName = name;
+  tab.Image->Load(FindItem(name)->Picture());
+}
+
+void TForm2::ButtonClick(ShopCategory category) {
+  const std::string name = Tab(category).ChosenName;
+  const ItemKind* kind = FindItem(name);
+  // Only a kind of the catalogue can be sold (a set-up may leave any text here).
+  if (!kind) return;
+  PurchasePrice = static_cast<float>(kind->price);
+  GameState& s = game_.state;
+  if (s.Money >= PurchasePrice) {
+    s.Money -= PurchasePrice;
+    game_.form5->SubjectListBox->AddLine(name);
+    game_.Inform("Вещь куплена.");
+    ShowMoney();
+    return;
+  }
+  game_.sound.Play("sound\\Не хватает.wav");
+  game_.Refuse("Сообщение", "У вас не хватает денег для покупки.");
 }
 
 void TForm2::BackButtonClick() {
