@@ -200,7 +200,7 @@ void Weapons(QPainter& p, const FigureLook& look, const Body& b) {
       Limb(p, hand + QPointF(0, 10), hand + QPointF(0, -46), 4,
            look.weapon == Weapon::Club ? wood : steel.darker(150));
       p.setPen(QPen(QColor(40, 30, 20), 1));
-      p.setBrush(look.weapon == Weapon::Club ? wood.lighter(120) : steel);
+      p.setBrush(look.weapon == Weapon::Club ? wood.lighter(120) : steel.darker(150));
       p.drawEllipse(hand + QPointF(0, -54), 10 * look.bulk, 13 * look.bulk);
       return;
     }

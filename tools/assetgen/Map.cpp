@@ -44,7 +44,8 @@ double Wildness(double x, double y) { return Clamp01(Distance(x, y, kTownCentre)
 double Height(double x, double y) {
   const double northRidge = Clamp01(1.2 - y) * 0.25;
   return 0.5 * Wildness(x, y) + 0.4 * Fractal(x * 1.2, y * 1.2, 7, 4) + northRidge -
-         0.35 * Clamp01(1 - Distance(x, y, kTownCentre) / 1.1);
+         0.35 * Clamp01(1 - Distance(x, y, kTownCentre) / 1.1) -
+         0.3 * Clamp01(1 - Distance(x, y, kWoodcutting) / 1.3);  // the woodland lies low
 }
 
 double Forest(double x, double y) {
