@@ -4,20 +4,17 @@
 
 namespace {
 
-constexpr int kTopGemLevel = 5;
-
-// The level mark "[1]" … "[5]" a gem name ends with.
-std::string LevelMark(int level) { return "[" + std::to_string(level) + "]"; }
-
 // The first level mark the name contains; 0 when none.
 int GemLevel(std::string_view name) {
   for (int level = 1; level <= kTopGemLevel; ++level) {
-    if (name.find(LevelMark(level)) != std::string_view::npos) return level;
+    if (name.find(GemLevelMark(level)) != std::string_view::npos) return level;
   }
   return 0;
 }
 
 }  // namespace
+
+std::string GemLevelMark(int level) { return "[" + std::to_string(level) + "]"; }
 
 const ItemKind* GemNamed(std::string_view line) {
   const ItemKind* kind = FindItem(line);
@@ -39,6 +36,6 @@ std::optional<GemCombination> CombineGems(const std::vector<std::string>& bonusL
   const int level = GemLevel(first);
   if (level >= kTopGemLevel) return std::nullopt;
   std::string result =
-      first.substr(0, first.size() - LevelMark(level).size()) + LevelMark(level + 1);
+      first.substr(0, first.size() - GemLevelMark(level).size()) + GemLevelMark(level + 1);
   return GemCombination{gem, std::move(result)};
 }

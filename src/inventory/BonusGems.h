@@ -13,6 +13,10 @@
 
 inline constexpr int kMaxBonusLines = 5;
 inline constexpr int kGemsToCombine = 3;
+inline constexpr int kTopGemLevel = 5;
+
+// The level mark "[1]" … "[5]" that ends a gem's name.
+std::string GemLevelMark(int level);
 
 // The gem a line names exactly ("Рубин [2]"), or null: other lines give nothing.
 const ItemKind* GemNamed(std::string_view line);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/Format.h"
+#include "inventory/BonusGems.h"
 #include "inventory/StockText.h"
 #include "inventory/Wearing.h"
 #include "items/ItemCatalogue.h"
@@ -178,8 +179,8 @@ void TForm5::SubjectListBoxClick() {
   const std::optional<std::string> gemWord = GemWordIn(SelectedItem);
   const bool logs = !gemWord && IsLogs(SelectedItem);
   if (gemWord) {
-    for (int level = 1; level <= 5; ++level) {
-      const std::string mark = "[" + std::to_string(level) + "]";
+    for (int level = 1; level <= kTopGemLevel; ++level) {
+      const std::string mark = GemLevelMark(level);
       if (SelectedItem.find(mark) != std::string::npos)
         ShowDescription(DescribeItem(*gemWord + " " + mark));
     }
