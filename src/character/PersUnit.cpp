@@ -1,12 +1,9 @@
 #include "character/PersUnit.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
-#include <algorithm>
 
 #include "character/SkillPoints.h"
-#include "core/Format.h"
 #include "inventory/StatPoints.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
@@ -168,13 +165,7 @@ void TForm7::ShowPointButtons() {
 void TForm7::FormShow() {
   const GameState& s = game_.state;
   game_.sound.Play("sound\\ПИ вход.wav");
-  const char decimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
-  MoneyLabel->setText("У вас: " + QString::fromStdString(FormatFloat(s.Money, decimalPoint)) +
-                      " руб.");
-  // Centred on its frame; a sum too wide for the frame grows both ways, uncut.
-  const int width = std::max(kMoneyFrame.width(), MoneyLabel->sizeHint().width());
-  MoneyLabel->setGeometry(kMoneyFrame.center().x() - width / 2, kMoneyFrame.top(), width,
-                          kMoneyFrame.height());
+  ShowMoney(MoneyLabel, kMoneyFrame);
   for (std::size_t i = 0; i < shownLabels_.size(); ++i)
     shownLabels_[i]->setText(NumberText(kShownLabels[i], s));
   Figure.avatar->Load(s.Avatar);

@@ -137,10 +137,7 @@ void TForm5::TimerTimer() {
 
 void TForm5::SpendPoint(StatPointTarget target) { SpendStatPoint(game_.state, target); }
 
-void TForm5::ShowMoney() {
-  MoneyLabel->setText(Text("У вас: " + Roubles(game_.state.Money) + " руб."));
-  MoneyLabel->setGeometry(358, 12, 95, MoneyLabel->sizeHint().height());
-}
+void TForm5::ShowMoney() { Screen::ShowMoney(MoneyLabel, QRect(358, 12, 95, 14)); }
 
 void TForm5::FormShow() {
   game_.sound.Play("sound\\ПИ вход.wav");

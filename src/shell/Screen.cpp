@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "core/EventLog.h"
 #include "core/Format.h"
@@ -42,9 +43,15 @@ void Screen::SetCaption(const std::string& caption) {
 
 void Screen::FormClose(QCloseEvent* event) { event->accept(); }
 
-QString Screen::MoneyText() const {
+void Screen::ShowMoney(QLabel* label, const QRect& frame) {
   const char decimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
-  return "У вас: " + QString::fromStdString(FormatFloat(game_.state.Money, decimalPoint)) + " руб.";
+  label->setText("У вас: " + QString::fromStdString(FormatFloat(game_.state.Money, decimalPoint)) +
+                 " руб.");
+  label->setAlignment(Qt::AlignCenter);
+  const QSize wanted = label->sizeHint();
+  const int width = std::max(frame.width(), wanted.width());
+  label->setGeometry(frame.center().x() - width / 2, frame.top(), width,
+                     std::max(frame.height(), wanted.height()));
 }
 
 QLabel* Screen::MakeLabel(const QString& name, const QString& text, int left, int top) {

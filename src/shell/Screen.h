@@ -54,8 +54,9 @@ class Screen : public QWidget {
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
-  // "У вас: 2087.5 руб.": the money with the system's decimal separator.
-  QString MoneyText() const;
+  // "У вас: 2087.5 руб." (the system's decimal separator) centred on the label's
+  // frame; a sum too wide for the frame grows both ways, uncut.
+  void ShowMoney(QLabel* label, const QRect& frame);
 
   void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
   void SetDefaultButton(QPushButton* button);

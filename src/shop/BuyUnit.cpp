@@ -32,6 +32,7 @@ const QSize kPictureSizes[kShopCategoryCount] = {
     {42, 21},  // Svitok
 };
 
+constexpr QRect kMoneyFrame(234, 18, 95, 14);
 constexpr int kPictureLeft = 5;
 constexpr int kPictureTop = 20;
 
@@ -54,8 +55,8 @@ ListBox* MakeTabList(QWidget* sheet, const QString& name, const QRect& frame) {
 }  // namespace
 
 TForm2::TForm2(Game& game) : Screen(game, "TForm2", 563, 324) {
-  MoneyLabel = MakeLabel("MoneyLabel", "", 234, 18);
-  MoneyLabel->setGeometry(234, 18, 95, 14);
+  MoneyLabel = MakeLabel("MoneyLabel", "", kMoneyFrame.left(), kMoneyFrame.top());
+  MoneyLabel->setGeometry(kMoneyFrame);
   MoneyLabel->setAlignment(Qt::AlignCenter);
 
   BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(475, 10, 80, 30));
@@ -111,7 +112,7 @@ void TForm2::BindMembers() {
   }
 }
 
-void TForm2::ShowMoney() { MoneyLabel->setText(MoneyText()); }
+void TForm2::ShowMoney() { Screen::ShowMoney(MoneyLabel, kMoneyFrame); }
 
 void TForm2::FormShow() {
   ShowMoney();
