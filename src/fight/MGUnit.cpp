@@ -138,6 +138,7 @@ void TForm1::CreateControls() {
   AttSodPoyas3Image = Picture("AttSodPoyas3Image");
   AttSodKarmanImage = Picture("AttSodKarmanImage");
   AttKolchImage = Picture("AttKolchImage");
+  ConnectItemPictures();
 
   MoveButton = MakeButton("MoveButton", "Ход", "Походить", QRect(401, 270, 100, 30));
   ChangeButton =
@@ -383,10 +384,3 @@ void TForm1::ChangeButtonClick() {
 }
 
 void TForm1::BackButtonClick() { Surrender(); }
-
-bool TForm1::CheckFightOutcome() { return false; }
-
-void TForm1::Surrender() {
-  hide();
-  game_.form3->show();
-}

@@ -56,6 +56,18 @@ class TForm1 : public Screen {
   // the next opponent and stored it.
   bool CheckFightOutcome();
   void Surrender();
+  // Pays FightExp out once, at the end of the fight.
+  void AwardFightExperience();
+  void DropMoney();
+
+  // Potions in the belt, the scroll in the pocket.
+  void AttSodPoyas1ImageClick();
+  void AttSodPoyas2ImageClick();
+  void AttSodPoyas3ImageClick();
+  void AttSodKarmanImageClick();
+  // Apply the item named by Fight.ItemName.
+  void UsePotion();
+  void UseScroll();
 
  protected:
   void FormShow() override;
@@ -75,4 +87,17 @@ class TForm1 : public Screen {
   QLabel* Label(const QString& name) const;
   PictureBox* Picture(const QString& name) const;
   bool AnyBoxTicked() const;
+
+  void ConnectItemPictures();
+  void UseBeltSlot(PictureBox* picture, const char* slotName);
+  void EmptySlot(PictureBox* picture, const char* slotName);
+  void EndInDraw();
+  void EndInLoss();
+  // True when other opponents stand and the next one has been taken on.
+  bool DefeatCurrentOpponent();
+  void GiveLoot();
+  void TakeOnNextOpponent();
+  void ShowLevelUp();
+  // The bookkeeping every end shares; `counter` is Win, Lose or Noup.
+  void FinishFight(int GameState::*counter);
 };

@@ -1,0 +1,320 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <algorithm>
+
+#include "fight/FightFixture.h"
+#include "inventory/StockUnit.h"
+#include "state/Levels.h"
+#include "widgets/ListBox.h"
+
+namespace {
+
+class FightEnd : public FightFixture {
+ protected:
+  Lines Backpack() const { return game->form5->SubjectListBox->Lines(); }
+  // The message was among the events since the last look.
+  bool Shown(const std::string& text) {
+    const Lines events = Events();
+    return std::find(events.begin(), events.end(), Info(text)) != events.end();
+  }
+};
+
+const std::string kDeath = "sound sound\\Смерть.wav";
+
+}  // namespace
+
+TEST_F(FightEnd, DefeatOfTheOnlyOpponentWinsWithExperienceAndMoney) {
+  Begin({1});
+  DefeatDraws({1, 1, 1, 1, 1, 1, 90}, 2, 7);
+  game->random.Force(4);  // 5 roubles
+  game->random.Force(3);  // the next attack in 18 seconds
+  EXPECT_FALSE(EndMove(40, -3));
+  EXPECT_EQ(Events(), (Lines{kDeath, Info("Крыса повержена."),
+                             Info("Бой закончен. Вы победили. Получено боевого опыта: 52."),
+                             Info("Вы нашли 5 руб."), "hide TForm1", "show TForm3"}));
+  EXPECT_EQ(State().Win, 1);
+  EXPECT_EQ(State().Point, 52);
+  EXPECT_FLOAT_EQ(State().Money, 2005);
+  EXPECT_EQ(Fight().MoneyFound, 5);
+  EXPECT_EQ(Fight().KillExp, 52);
+  EXPECT_EQ(Fight().AnyDefeated, 1);
+  EXPECT_EQ(game->form3->EncounterCountdown, 18);
+  EXPECT_TRUE(Backpack().empty());
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, NoMoneyUnlessRollSevenBeatsItsThreshold) {
+  Begin({1});
+  DefeatDraws({1, 1, 1, 1, 1, 1, 85}, 2, 0);
+  EndMove(40, 0);
+  const Lines events = Events();
+  EXPECT_EQ(events.size(), 5u);
+  EXPECT_EQ(events[2], Info("Бой закончен. Вы победили. Получено боевого опыта: 45."));
+  EXPECT_FLOAT_EQ(State().Money, 2000);
+}
+
+TEST_F(FightEnd, LevelFivePlayerGetsAThirdAgainstKindThree) {
+  Begin({3}, 5);
+  DefeatDraws(kNoLoot, 1, 29);
+  EndMove(40, 0);
+  EXPECT_EQ(State().Point, 42);  // (97 + 29) / 3
+  // Every threshold moved up by 10: a gem now needs more than 100.
+  EXPECT_EQ(Fight().GemThreshold, 100);
+  EXPECT_EQ(Fight().DiamondThreshold, 105);
+  EXPECT_EQ(Fight().MoneyThreshold, 95);
+}
+
+TEST_F(FightEnd, LevelThreePlayerGetsThreeTimesAgainstKindFive) {
+  Begin({5}, 3);
+  DefeatDraws(kNoLoot, 1, 17);
+  EndMove(40, 0);
+  EXPECT_EQ(State().Point, 732);  // 3 × (227 + 17)
+  EXPECT_EQ(Fight().GemThreshold, 80);
+  EXPECT_EQ(Fight().MoneyThreshold, 75);
+}
+
+TEST_F(FightEnd, ThresholdOfOneHundredOrMoreNeverPays) {
+  Begin({1}, 20);
+  DefeatDraws({100, 100, 100, 100, 100, 100, 100}, 1, 0);
+  EndMove(40, 0);
+  EXPECT_EQ(Fight().GemThreshold, 185);
+  EXPECT_TRUE(Backpack().empty());
+  EXPECT_FLOAT_EQ(State().Money, 2000);
+}
+
+TEST_F(FightEnd, ThresholdBelowOneAlwaysPays) {
+  Begin({20});
+  DefeatDraws(kNoLoot, 1, 0);
+  game->random.Force(7);  // the eighth item of the set
+  EndMove(40, 0);
+  EXPECT_EQ(Fight().ItemThreshold, -11);  // 84 − 5 × 19
+  EXPECT_EQ(Backpack(), (Lines{"Шлем тьмы"}));
+  EXPECT_TRUE(Shown("Вы нашли шлем тьмы."));
+}
+
+TEST_F(FightEnd, GemsGoToTheBackpack) {
+  const struct {
+    int group;
+    std::array<int, 7> rolls;
+    const char* item;
+    const char* message;
+  } cases[] = {
+      {1, {1, 1, 91, 1, 1, 1, 1}, "Рубин [1]", "Вы нашли рубин [1]."},
+      {2, {1, 1, 1, 91, 1, 1, 1}, "Топаз [1]", "Вы нашли топаз [1]."},
+      {3, {1, 1, 1, 91, 1, 1, 1}, "Изумруд [1]", "Вы нашли изумруд [1]."},
+      {4, {1, 1, 1, 91, 1, 1, 1}, "Сапфир [1]", "Вы нашли сапфир [1]."},
+      {5, {1, 96, 1, 1, 1, 1, 1}, "Алмаз [1]", "Вы нашли алмаз [1]."},
+  };
+  for (const auto& c : cases) {
+    Begin({2});
+    DefeatDraws(c.rolls, c.group, 0);
+    EndMove(40, 0);
+    EXPECT_EQ(Backpack(), (Lines{c.item}));
+    EXPECT_EQ(Events()[3], Info(c.message));
+  }
+}
+
+TEST_F(FightEnd, SetItemsAreChosenAndNamedInTheAccusative) {
+  Begin({15}, 15);
+  DefeatDraws({83, 1, 1, 1, 1, 1, 1}, 1, 0);
+  game->random.Force(3);  // 3 mod 3: the first item
+  EndMove(40, 0);
+  EXPECT_EQ(Fight().LootChoice, 1);
+  EXPECT_EQ(Backpack(), (Lines{"Броня льда"}));
+  EXPECT_TRUE(Shown("Вы нашли броню льда."));
+}
+
+TEST_F(FightEnd, TheFriendsHalberdNeedsNoChoice) {
+  Begin({21}, 21);
+  DefeatDraws({90, 1, 1, 1, 1, 1, 1}, 1, 0);
+  game->random.Force(14);  // straight to the next countdown
+  EndMove(40, 0);
+  EXPECT_EQ(Backpack(), (Lines{"Алебарда друга"}));
+  EXPECT_TRUE(Shown("Вы нашли алебарду друга."));
+  EXPECT_EQ(game->form3->EncounterCountdown, 29);
+}
+
+TEST_F(FightEnd, TheMasterIsNeitherScaledNorShifted) {
+  Begin({22}, 30);
+  DefeatDraws({91, 1, 1, 1, 1, 1, 1}, 1, 5);
+  game->random.Force(1);
+  EndMove(40, 0);
+  EXPECT_EQ(Fight().ItemThreshold, 90);
+  EXPECT_EQ(State().Point, 247939);
+  const Lines events = Events();
+  EXPECT_EQ(events[0], "sound sound\\Смерть Мастера.wav");
+  EXPECT_EQ(events[1], Info("Мастер повержен."));
+  EXPECT_EQ(events[3], Info("Получен левел. Вы можете увеличить свои статы в инвентаре."));
+  EXPECT_EQ(events[4], Info("Вы нашли броню Мастера."));
+  EXPECT_EQ(Backpack(), (Lines{"Броня Мастера"}));
+}
+
+TEST_F(FightEnd, DrawAloneHalvesTheExperience) {
+  Begin({1});
+  game->random.Force(9);
+  game->random.Force(0);
+  EXPECT_FALSE(EndMove(0, -5));
+  EXPECT_EQ(Events(), (Lines{Info("Бой закончен. Ничья. Получено боевого опыта: 27."),
+                             "hide TForm1", "show TForm3"}));
+  EXPECT_EQ(State().Noup, 1);
+  EXPECT_EQ(State().Win + State().Lose, 0);
+  EXPECT_EQ(State().Point, 27);
+  EXPECT_EQ(game->form3->EncounterCountdown, 15);
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, DrawWhileOthersStandIsALossPayingAFifth) {
+  Begin({1, 1});
+  game->random.Force(9);  // (45 + 9) / 2 = 27
+  EndMove(-10, 0);
+  EXPECT_EQ(Events(), (Lines{kDeath, Info("Бой закончен. Вы проиграли. Получено боевого опыта: 7."),
+                             "hide TForm1", "show TForm3"}));
+  EXPECT_EQ(State().Lose, 1);
+  EXPECT_EQ(State().Noup, 0);
+  EXPECT_EQ(State().Point, 7);  // 27 / 5 × 1.5
+  EXPECT_EQ(Fight().AnyDefeated, 1);
+  EXPECT_EQ(Fight().CurrentOpponent.CurHP, 1);
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, PlainLossPaysNothing) {
+  Begin({1});
+  State().FightExp = 0;
+  EndMove(0, 200);
+  EXPECT_EQ(Events(), (Lines{kDeath, Info("Бой закончен. Вы проиграли. Получено боевого опыта: 0."),
+                             "hide TForm1", "show TForm3"}));
+  EXPECT_EQ(State().Lose, 1);
+  EXPECT_EQ(State().Point, 0);
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, NothingEndsWhileBothStand) {
+  Begin({1});
+  EXPECT_FALSE(EndMove(1, 1));
+  EXPECT_TRUE(Events().empty());
+  EXPECT_FALSE(game->form1->isHidden());
+  EXPECT_EQ(State().Win + State().Lose + State().Noup, 0);
+}
+
+TEST_F(FightEnd, TwoAttackersPayOneAndAHalfTimes) {
+  Begin({1, 1});
+  DefeatDraws(kNoLoot, 1, 0);
+  EXPECT_TRUE(EndMove(40, 0));
+  EXPECT_EQ(Events(), (Lines{kDeath, Info("Крыса повержена.")}));
+  EXPECT_EQ(Fight().CurrentIndex, 2);
+  EXPECT_LE(Fight().OpponentSlots[1].CurHP, 0);
+  EXPECT_EQ(State().FightExp, 45);
+  EXPECT_EQ(State().Point, 0);
+  EXPECT_FALSE(game->form1->isHidden());
+  DefeatDraws(kNoLoot, 1, 1);
+  EXPECT_FALSE(EndMove(40, 0));
+  EXPECT_EQ(Events()[2], Info("Бой закончен. Вы победили. Получено боевого опыта: 136."));
+  EXPECT_EQ(State().Point, 136);  // 91 × 1.5, truncated
+  EXPECT_EQ(State().Win, 1);
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, ThreeAttackersPayDouble) {
+  Begin({1, 2, 1});
+  DefeatDraws(kNoLoot, 1, 0);
+  EXPECT_TRUE(EndMove(40, 0));
+  EXPECT_EQ(Fight().CurrentIndex, 2);
+  EXPECT_EQ(State().OpponentKind, 2);
+  DefeatDraws(kNoLoot, 1, 0);
+  EXPECT_TRUE(EndMove(40, 0));
+  EXPECT_EQ(Fight().CurrentIndex, 3);
+  DefeatDraws(kNoLoot, 1, 0);
+  EXPECT_FALSE(EndMove(40, 0));
+  EXPECT_EQ(State().Point, 2 * (45 + 2 * 65 + 45));  // kind 2 is a level above
+  EXPECT_EQ(State().Win, 1);
+  EXPECT_TRUE(game->form1->ChangeButton->isHidden());
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, LossAfterADefeatPaysAFifth) {
+  Begin({1, 1});
+  DefeatDraws(kNoLoot, 1, 5);
+  EndMove(40, 0);
+  Events();
+  EndMove(-1, 30);
+  EXPECT_EQ(Events()[1], Info("Бой закончен. Вы проиграли. Получено боевого опыта: 15."));
+  EXPECT_EQ(State().Point, 15);  // 50 / 5 × 1.5
+  EXPECT_EQ(State().Lose, 1);
+}
+
+TEST_F(FightEnd, LevelUpIsAnnouncedAfterVictoryAndDrawButNotLoss) {
+  Begin({1});
+  State().Point = 2490;
+  DefeatDraws(kNoLoot, 1, 0);
+  EndMove(40, 0);
+  EXPECT_EQ(Events()[3], Info(kLevelUpMessage));
+  EXPECT_EQ(State().AttLevel, 2);
+
+  Begin({1});
+  State().Point = 2490;
+  game->random.Force(0);
+  EndMove(0, 0);
+  EXPECT_EQ(Events()[1], Info(kLevelUpMessage));
+  EXPECT_EQ(State().AttLevel, 2);
+
+  Begin({1, 1});
+  State().Point = 2499;
+  DefeatDraws(kNoLoot, 1, 0);
+  EndMove(40, 0);
+  Events();
+  EndMove(0, 10);
+  EXPECT_EQ(State().AttLevel, 2);  // 2499 + 45 / 5 × 1.5
+  for (const std::string& line : Events()) EXPECT_NE(line, Info(kLevelUpMessage));
+}
+
+TEST_F(FightEnd, SurrenderIsALossWithoutExperience) {
+  Begin({1, 1});
+  State().MoveAttHP = 3;
+  State().FightExp = 80;
+  State().AttPower += 20;
+  Screen().CheckBoxes[1]->setChecked(true);
+  Screen().BackButton->click();
+  EXPECT_EQ(Events(), (Lines{kDeath, Info("Бой закончен. Вы сдались. Получено боевого опыта: 0."),
+                             "hide TForm1", "show TForm3"}));
+  EXPECT_EQ(State().Lose, 1);
+  EXPECT_EQ(State().Point, 0);
+  EXPECT_FALSE(Screen().CheckBoxes[1]->isChecked());
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, EscapeSurrenders) {
+  Begin({1});
+  Screen().FormKeyPress(27);
+  EXPECT_EQ(State().Lose, 1);
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, ClosingAndStayingIsASurrender) {
+  Begin({1});
+  State().MoveAttHP = 1;
+  AnswerConfirmation(false);
+  Screen().close();
+  const Lines events = Events();
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_EQ(events[0], "confirm \"Подтверждение\" \"Вы хотите выйти из игры?\" no");
+  EXPECT_EQ(events[2], Info("Бой закончен. Вы сдались. Получено боевого опыта: 0."));
+  EXPECT_EQ(State().Lose, 1);
+  ExpectRestored();
+}
+
+TEST_F(FightEnd, ClosingAndQuittingKeepsNoScore) {
+  Begin({1});
+  AnswerConfirmation(true);
+  Screen().close();
+  EXPECT_TRUE(game->Quitting());
+  EXPECT_EQ(State().Lose, 0);
+}
+
+TEST_F(FightEnd, TheLogsAndTheChangeButtonAreClearedAtTheEnd) {
+  Begin({1, 1});
+  Screen().ListBox1->AddLine("Вы поразили на -5 (в голову).");
+  EXPECT_FALSE(Screen().ChangeButton->isHidden());
+  Screen().BackButton->click();
+  EXPECT_TRUE(Screen().ListBox1->Lines().empty());
+  EXPECT_TRUE(Screen().ChangeButton->isHidden());
+}
