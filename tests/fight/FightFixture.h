@@ -23,6 +23,7 @@ class FightFixture : public TestGame {
   // The attack on a started game.
   void Attack(std::initializer_list<int> kinds, int level = 1) {
     game->state.AttLevel = level;
+    game->state.Place = 4;  // out of the town, where fights happen
     int index = 1;
     for (int kind : kinds) game->form3->AttackerKinds[index++] = kind;
     game->form4->hide();

@@ -194,6 +194,7 @@ TEST_F(FightScreen, MoveBeyondTheActionPointsIsRefusedAndKeepsTheChoices) {
 
 TEST_F(FightScreen, AMoveLogsBothSidesAndUnticksTheBoxes) {
   StartFight(20);  // one strike per move, far stronger than a new character
+  game->state.MoveAttHP = game->state.AttHP = 10000;  // survives the move: the fight goes on
   Box(1)->click();
   Box(5)->click();
   Box(6)->click();
@@ -206,7 +207,7 @@ TEST_F(FightScreen, AMoveLogsBothSidesAndUnticksTheBoxes) {
   EXPECT_EQ(Events(), Lines{"sound sound\\Ход.wav"});
   EXPECT_EQ(form->ListBox2->Lines(), Lines{"Соперник пробил блок критом на -4900 (в голову)."});
   EXPECT_EQ(form->ListBox1->Lines(), Lines{"Соперник увернулся от удара (в голову)."});
-  EXPECT_EQ(Caption("AttHPLabel"), "Вася [1] | ХП: [-4850/50]");
+  EXPECT_EQ(Caption("AttHPLabel"), "Вася [1] | ХП: [5100/10000]");
   EXPECT_EQ(Caption("DefLabel"), "Нанесённый соперником(ами) урон: 4900");
   for (int box = 1; box <= 8; ++box) {
     EXPECT_FALSE(Box(box)->isChecked());
@@ -224,6 +225,7 @@ TEST_F(FightScreen, AMoveWritesTheOpponentBackIntoItsSlot) {
   opponent.Ulov = 1;
   opponent.StrikesPerMove = 2;
   game->state.AttKick = 30;
+  game->state.MoveAttHP = game->state.AttHP = 10000;  // survives the move: the fight goes on
   Box(4)->click();
   Draws({0, 0,              // blocks head and torso, strikes head and torso
          0, 0, 0, 0, 0, 0,  // both strikes land: a new character never dodges
