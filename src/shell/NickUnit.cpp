@@ -32,6 +32,11 @@ bool TextFitsSaveFile(const QString& text) {
   return !halfCharacter && FitsSaveFile(text.toStdString());
 }
 
+// A nick of spaces alone would name save files that look like none at all.
+bool OnlySpaces(const std::string& text) {
+  return std::ranges::all_of(text, [](char c) { return c == ' '; });
+}
+
 bool HoldsCharacterNotInFileNames(const QString& text) {
   return std::ranges::any_of(kNotInFileNames, [&](char c) { return text.contains(QChar(c)); });
 }
@@ -97,6 +102,10 @@ void TForm4::ButtonClick() {
   if (CharacterCount(state.Nick) < kMinimumLength ||
       CharacterCount(state.Password) < kMinimumLength) {
     game_.Refuse(kErrorCaption, "Ник и пароль должны состоять минимум из трёх символов.");
+    return;
+  }
+  if (OnlySpaces(state.Nick)) {
+    game_.Refuse(kErrorCaption, "Ник не может состоять из одних пробелов.");
     return;
   }
   const OpenedMainFile opened = OpenMainFile(game_.folder, SaveFilesOf(state.Nick));

@@ -139,14 +139,24 @@ std::optional<std::string> ReadMember(const NameValueList& values, const MemberI
   return std::nullopt;
 }
 
-std::optional<std::vector<std::string>> ReadListFile(const GameFolder& folder,
-                                                     const std::string& gamePath) {
+// The game ends every line, the last one too: a file without the end was cut short.
+bool EndsComplete(const std::string& plain) { return plain.empty() || plain.ends_with("\r\n"); }
+
+// Fills `lines` or returns what to tell the player.
+std::optional<std::string> ReadListFile(const GameFolder& folder, const std::string& gamePath,
+                                        std::vector<std::string>& lines) {
   const fs::path path = folder.Resolve(gamePath);
   std::error_code error;
-  if (!fs::exists(path, error) && !error) return std::vector<std::string>{};
+  if (!fs::exists(path, error) && !error) {
+    lines.clear();
+    return std::nullopt;
+  }
   const auto scrambled = ReadWholeFile(path);
-  if (!scrambled) return std::nullopt;
-  return DecodeLines(ScrambleFile(*scrambled));
+  if (!scrambled) return CannotRead(gamePath);
+  const std::string plain = ScrambleFile(*scrambled);
+  if (!EndsComplete(plain)) return Damaged(gamePath, "файл обрезан");
+  lines = DecodeLines(plain);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -267,10 +277,8 @@ OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names
   const auto scrambled = ReadWholeFile(path);
   if (!scrambled) return {Kind::Unreadable, {}, CannotRead(names.main)};
   const std::string plain = ScrambleFile(*scrambled);
-  // The game ends every line, the last one too: a file without the end was cut short.
-  const bool complete = plain.empty() || plain.ends_with("\r\n");
   auto values = NameValueList::FromLines(DecodeLines(plain));
-  if (!complete || !values) {
+  if (!EndsComplete(plain) || !values) {
     return {Kind::Unreadable, {}, Damaged(names.main, "это не сохранённая игра")};
   }
   if (values->Value("Password").empty()) return {};
@@ -291,9 +299,7 @@ std::optional<std::string> ReadSavedGame(const GameFolder& folder, const SaveFil
   }
   for (auto [name, lines] :
        {std::pair{&names.backpack, &game.backpack}, {&names.bonus, &game.bonus}}) {
-    auto read = ReadListFile(folder, *name);
-    if (!read) return CannotRead(*name);
-    *lines = std::move(*read);
+    if (auto problem = ReadListFile(folder, *name, *lines)) return problem;
   }
   return std::nullopt;
 }

@@ -142,6 +142,17 @@ TEST_F(Login, EmptyAndShortFieldsAreRefusedInTheirOrder) {
   EXPECT_FALSE(fs::exists(root / "save"));
 }
 
+TEST_F(Login, ANickOfSpacesOnlyIsRefusedButSpacesInsideAreKept) {
+  for (const QString nick : {"   ", "          "}) {
+    LogIn(nick, "secret");
+    ExpectRefusedAndStillAtLogin("Ник не может состоять из одних пробелов.");
+  }
+  EXPECT_FALSE(fs::exists(root / "save"));
+  LogIn(" В я ", "secret");
+  EXPECT_TRUE(game->form4->isHidden());
+  EXPECT_TRUE(fs::exists(root / "save" / " В я .par"));
+}
+
 TEST_F(Login, ANewNickIsRegisteredAndEntersTheGame) {
   Draws({7});
   game->state.Sound = 0;  // the registration sound plays all the same
