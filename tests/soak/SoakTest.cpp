@@ -76,14 +76,18 @@ class Soak : public TestGame {
     while ((State().Place == kTown) != town) Travel();
   }
 
-  // Random boxes ticked, perhaps the other opponent, then the fight is given up.
+  // A few moves with random boxes, perhaps against the other opponent, then the
+  // fight is given up unless it ended by itself.
   void Fight() {
     TForm1& fight = *game->form1;
-    for (int box = 1; box <= 8; ++box) {
-      if (Pick(3) == 0) fight.CheckBoxes[box]->click();
+    for (int moves = Pick(4); moves > 0 && fight.isVisible(); --moves) {
+      for (int box = 1; box <= 8; ++box) {
+        if (Pick(3) == 0) fight.CheckBoxes[box]->click();
+      }
+      fight.MoveButton->click();
+      if (Pick(4) == 0 && fight.isVisible()) fight.ChangeButton->click();
     }
-    if (Pick(4) == 0) fight.ChangeButton->click();
-    fight.BackButton->click();
+    if (fight.isVisible()) fight.BackButton->click();
     ASSERT_TRUE(World().isVisible());
   }
 
