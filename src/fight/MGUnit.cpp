@@ -348,6 +348,9 @@ bool TForm1::AnyBoxTicked() const {
 }
 
 void TForm1::MoveButtonClick() {
+  // A fight runs exactly while its screen is shown; a move after its end (the
+  // script mode can still click) would fight the beaten opponent again.
+  if (isHidden()) return;
   if (!AnyBoxTicked()) {
     game_.Refuse("Ошибка", "Вы не выбрали ни одного удара/блока.");
     return;
