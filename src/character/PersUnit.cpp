@@ -80,12 +80,12 @@ QLabel* TForm7::MakeValueLabel(const char* name, int left, int top, int width) {
 
 void TForm7::MakeValueLabels() {
   for (std::size_t i = 0; i < refreshedLabels_.size(); ++i) {
-    const NumberLabel& spec = kRefreshedLabels[i];
-    refreshedLabels_[i] = MakeValueLabel(spec.name, spec.left, spec.top, spec.width);
+    const NumberLabel& label = kRefreshedLabels[i];
+    refreshedLabels_[i] = MakeValueLabel(label.name, label.left, label.top, label.width);
   }
   for (std::size_t i = 0; i < shownLabels_.size(); ++i) {
-    const NumberLabel& spec = kShownLabels[i];
-    shownLabels_[i] = MakeValueLabel(spec.name, spec.left, spec.top, spec.width);
+    const NumberLabel& label = kShownLabels[i];
+    shownLabels_[i] = MakeValueLabel(label.name, label.left, label.top, label.width);
   }
 }
 

@@ -50,3 +50,17 @@ std::uint32_t NameHash(std::string_view name) {
 QPointF At(const QRectF& r, double fx, double fy) {
   return {r.x() + fx * r.width(), r.y() + fy * r.height()};
 }
+
+QPainterPath Poly(std::initializer_list<QPointF> points) {
+  QPainterPath path;
+  bool first = true;
+  for (const auto& point : points) {
+    if (first)
+      path.moveTo(point);
+    else
+      path.lineTo(point);
+    first = false;
+  }
+  path.closeSubpath();
+  return path;
+}

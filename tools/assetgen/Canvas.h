@@ -2,9 +2,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,3 +58,6 @@ class AssetFolder {
 std::uint32_t NameHash(std::string_view name);
 // A point given as fractions of a rectangle.
 QPointF At(const QRectF& r, double fx, double fy);
+
+// A closed path through the points in order.
+QPainterPath Poly(std::initializer_list<QPointF> points);

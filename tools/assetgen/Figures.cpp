@@ -17,20 +17,6 @@ constexpr double kHipY = -96;
 constexpr double kBootY = -38;
 constexpr double kHandY = -100;
 
-QPainterPath Poly(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  bool first = true;
-  for (const auto& point : points) {
-    if (first)
-      path.moveTo(point);
-    else
-      path.lineTo(point);
-    first = false;
-  }
-  path.closeSubpath();
-  return path;
-}
-
 void Shade(QPainter& p, const QPainterPath& path, const QColor& color) {
   const QRectF box = path.boundingRect();
   QLinearGradient light(box.topLeft(), box.topRight());

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "Canvas.h"
+
 namespace {
 
 const QColor kOutlineOfEmpty(120, 108, 96);
@@ -65,19 +67,6 @@ class Shaper {
   static QPainterPath Oval(double cx, double cy, double rx, double ry) {
     QPainterPath path;
     path.addEllipse(QPointF(cx, cy), rx, ry);
-    return path;
-  }
-  static QPainterPath Poly(std::initializer_list<QPointF> points) {
-    QPainterPath path;
-    bool first = true;
-    for (const auto& point : points) {
-      if (first)
-        path.moveTo(point);
-      else
-        path.lineTo(point);
-      first = false;
-    }
-    path.closeSubpath();
     return path;
   }
 
@@ -139,15 +128,15 @@ void Helmet(Shaper& s) {
 
 void Crown(Shaper& s) {
   const auto& look = s.look();
-  s.Fill(Shaper::Poly({{0.1, 0.85},
-                       {0.1, 0.3},
-                       {0.28, 0.55},
-                       {0.39, 0.18},
-                       {0.5, 0.5},
-                       {0.61, 0.18},
-                       {0.72, 0.55},
-                       {0.9, 0.3},
-                       {0.9, 0.85}}),
+  s.Fill(Poly({{0.1, 0.85},
+               {0.1, 0.3},
+               {0.28, 0.55},
+               {0.39, 0.18},
+               {0.5, 0.5},
+               {0.61, 0.18},
+               {0.72, 0.55},
+               {0.9, 0.3},
+               {0.9, 0.85}}),
          look.metal);
   s.Detail(Shaper::Box(0.1, 0.66, 0.8, 0.12), look.metal.darker(120));
   for (double x : {0.25, 0.5, 0.75}) s.Detail(Shaper::Oval(x, 0.72, 0.055, 0.045), look.accent);
@@ -162,8 +151,8 @@ void Amulet(Shaper& s) {
   chain.quadTo(0.5, 0.75, 0.88, 0.0);
   s.Fill(QPainterPathStroker(QPen(Qt::black, 0.035)).createStroke(chain), look.metal);
   if (s.Bit(1)) {
-    s.Fill(Shaper::Poly({{0.5, 0.3}, {0.62, 0.62}, {0.5, 0.98}, {0.38, 0.62}}), look.metal);
-    s.Detail(Shaper::Poly({{0.5, 0.42}, {0.56, 0.62}, {0.5, 0.84}, {0.44, 0.62}}), look.accent);
+    s.Fill(Poly({{0.5, 0.3}, {0.62, 0.62}, {0.5, 0.98}, {0.38, 0.62}}), look.metal);
+    s.Detail(Poly({{0.5, 0.42}, {0.56, 0.62}, {0.5, 0.84}, {0.44, 0.62}}), look.accent);
   } else {
     s.Fill(Shaper::Oval(0.5, 0.63, 0.14, 0.3), look.metal);
     s.Detail(Shaper::Oval(0.5, 0.63, 0.08, 0.17), look.accent);
@@ -179,11 +168,10 @@ void Haft(Shaper& s, double top, const QColor& color = kWood) {
 void Sword(Shaper& s) {
   const auto& look = s.look();
   const QColor blade = Mix(kSteel, look.metal, 0.25);
-  s.Fill(Shaper::Poly({{0.455, 0.7}, {0.455, 0.1}, {0.5, 0.02}, {0.545, 0.1}, {0.545, 0.7}}),
-         blade);
+  s.Fill(Poly({{0.455, 0.7}, {0.455, 0.1}, {0.5, 0.02}, {0.545, 0.1}, {0.545, 0.7}}), blade);
   s.Stroke(0.5, 0.1, 0.5, 0.66, blade.darker(130), 0.8);
   s.Fill(Shaper::Box(0.46, 0.73, 0.08, 0.15, 30), kLeather);
-  s.Fill(Shaper::Poly({{0.16, 0.7}, {0.5, 0.67}, {0.84, 0.7}, {0.5, 0.75}}), look.metal);
+  s.Fill(Poly({{0.16, 0.7}, {0.5, 0.67}, {0.84, 0.7}, {0.5, 0.75}}), look.metal);
   s.Fill(Shaper::Oval(0.5, 0.915, 0.07, 0.04), look.metal);
   Jewel(s, 0.5, 0.71, 0.05, 0.025);
 }
@@ -223,9 +211,9 @@ void Axe(Shaper& s) {
 
 void Halberd(Shaper& s) {
   Haft(s, 0.1);
-  s.Fill(Shaper::Poly({{0.44, 0.14}, {0.5, 0.0}, {0.56, 0.14}}), Mix(kSteel, s.look().metal, 0.3));
+  s.Fill(Poly({{0.44, 0.14}, {0.5, 0.0}, {0.56, 0.14}}), Mix(kSteel, s.look().metal, 0.3));
   AxeHead(s, false, 0.2, 0.7);
-  s.Fill(Shaper::Poly({{0.46, 0.22}, {0.2, 0.28}, {0.46, 0.32}}), s.look().metal);
+  s.Fill(Poly({{0.46, 0.22}, {0.2, 0.28}, {0.46, 0.32}}), s.look().metal);
   Jewel(s, 0.5, 0.27, 0.035, 0.02);
 }
 
@@ -235,8 +223,7 @@ void Trident(Shaper& s) {
   s.Fill(Shaper::Box(0.2, 0.28, 0.6, 0.05, 40), steel);
   for (double x : {0.22, 0.5, 0.78}) {
     s.Fill(
-        Shaper::Poly(
-            {{x - 0.035, 0.3}, {x - 0.035, 0.09}, {x, 0.02}, {x + 0.035, 0.09}, {x + 0.035, 0.3}}),
+        Poly({{x - 0.035, 0.3}, {x - 0.035, 0.09}, {x, 0.02}, {x + 0.035, 0.09}, {x + 0.035, 0.3}}),
         steel);
   }
   Jewel(s, 0.5, 0.305, 0.04, 0.02);
@@ -254,9 +241,9 @@ void Mace(Shaper& s) {
   for (int i = 0; i < 8; ++i) {
     const double a = i * std::numbers::pi / 4;
     const double cx = 0.5 + 0.3 * std::cos(a), cy = 0.18 + 0.14 * std::sin(a);
-    s.Fill(Shaper::Poly({{0.5 + 0.18 * std::cos(a - 0.3), 0.18 + 0.09 * std::sin(a - 0.3)},
-                         {cx, cy},
-                         {0.5 + 0.18 * std::cos(a + 0.3), 0.18 + 0.09 * std::sin(a + 0.3)}}),
+    s.Fill(Poly({{0.5 + 0.18 * std::cos(a - 0.3), 0.18 + 0.09 * std::sin(a - 0.3)},
+                 {cx, cy},
+                 {0.5 + 0.18 * std::cos(a + 0.3), 0.18 + 0.09 * std::sin(a + 0.3)}}),
            head);
   }
   s.Fill(Shaper::Oval(0.5, 0.18, 0.22, 0.11), head);
@@ -272,9 +259,9 @@ void Flail(Shaper& s) {
   const QColor head = Mix(kSteel, s.look().metal, 0.5);
   for (int i = 0; i < 6; ++i) {
     const double a = i * std::numbers::pi / 3;
-    s.Fill(Shaper::Poly({{0.36 + 0.13 * std::cos(a - 0.4), 0.24 + 0.08 * std::sin(a - 0.4)},
-                         {0.36 + 0.26 * std::cos(a), 0.24 + 0.15 * std::sin(a)},
-                         {0.36 + 0.13 * std::cos(a + 0.4), 0.24 + 0.08 * std::sin(a + 0.4)}}),
+    s.Fill(Poly({{0.36 + 0.13 * std::cos(a - 0.4), 0.24 + 0.08 * std::sin(a - 0.4)},
+                 {0.36 + 0.26 * std::cos(a), 0.24 + 0.15 * std::sin(a)},
+                 {0.36 + 0.13 * std::cos(a + 0.4), 0.24 + 0.08 * std::sin(a + 0.4)}}),
            head);
   }
   s.Fill(Shaper::Oval(0.36, 0.24, 0.18, 0.1), head);
@@ -298,7 +285,7 @@ void Club(Shaper& s) {
 
 void Knife(Shaper& s) {
   const QColor blade = Mix(kSteel, s.look().metal, 0.25);
-  s.Fill(Shaper::Poly({{0.45, 0.6}, {0.45, 0.26}, {0.5, 0.14}, {0.56, 0.26}, {0.555, 0.6}}), blade);
+  s.Fill(Poly({{0.45, 0.6}, {0.45, 0.26}, {0.5, 0.14}, {0.56, 0.26}, {0.555, 0.6}}), blade);
   s.Stroke(0.5, 0.26, 0.5, 0.57, blade.darker(130), 0.7);
   s.Fill(Shaper::Box(0.3, 0.6, 0.4, 0.04, 40), s.look().metal);
   s.Fill(Shaper::Box(0.46, 0.64, 0.08, 0.14, 30), kLeather);
@@ -358,7 +345,7 @@ void Boots(Shaper& s) {
 
 void Bracers(Shaper& s) {
   for (double x : {0.04, 0.53}) {
-    s.Fill(Shaper::Poly({{x, 0.12}, {x + 0.43, 0.2}, {x + 0.43, 0.8}, {x, 0.88}}), s.look().metal);
+    s.Fill(Poly({{x, 0.12}, {x + 0.43, 0.2}, {x + 0.43, 0.8}, {x, 0.88}}), s.look().metal);
     for (double y : {0.32, 0.66}) s.Detail(Shaper::Box(x, y, 0.43, 0.07), s.look().accent);
     Jewel(s, x + 0.215, 0.5, 0.05, 0.08);
   }
@@ -402,7 +389,7 @@ void Shield(Shaper& s) {
     s.Detail(Shaper::Box(0.44, 0.14, 0.12, 0.72), look.accent);
     s.Detail(Shaper::Box(0.18, 0.36, 0.64, 0.08), look.accent);
   } else {
-    s.Detail(Shaper::Poly({{0.5, 0.2}, {0.74, 0.45}, {0.5, 0.78}, {0.26, 0.45}}), look.accent);
+    s.Detail(Poly({{0.5, 0.2}, {0.74, 0.45}, {0.5, 0.78}, {0.26, 0.45}}), look.accent);
   }
   s.Detail(Shaper::Oval(0.5, 0.44, 0.08, 0.055), look.metal.lighter(130));
 }
@@ -412,7 +399,7 @@ void Ring(Shaper& s) {
   ring.addEllipse(QPointF(0.5, 0.62), 0.36, 0.3);
   ring.addEllipse(QPointF(0.5, 0.64), 0.24, 0.19);
   s.Fill(ring, s.look().metal);
-  s.Fill(Shaper::Poly({{0.34, 0.36}, {0.66, 0.36}, {0.58, 0.24}, {0.42, 0.24}}),
+  s.Fill(Poly({{0.34, 0.36}, {0.66, 0.36}, {0.58, 0.24}, {0.42, 0.24}}),
          s.look().metal.darker(120));
   s.Detail(Shaper::Oval(0.5, 0.24, 0.16, 0.14), s.look().accent);
   s.Detail(Shaper::Oval(0.46, 0.2, 0.05, 0.04), s.look().accent.lighter(170));
@@ -462,7 +449,7 @@ void Robe(Shaper& s) {
   robe.lineTo(0.1, 0.2);
   robe.closeSubpath();
   s.Fill(robe, Mix(look.metal, look.accent, 0.4));
-  s.Detail(Shaper::Poly({{0.46, 0.1}, {0.54, 0.1}, {0.56, 0.96}, {0.44, 0.96}}), look.accent);
+  s.Detail(Poly({{0.46, 0.1}, {0.54, 0.1}, {0.56, 0.96}, {0.44, 0.96}}), look.accent);
   s.Detail(Shaper::Box(0.2, 0.52, 0.6, 0.05), look.metal);
 }
 
@@ -511,17 +498,15 @@ void Pouch(Shaper& s) {
   bag.cubicTo(0.94, 0.94, 0.96, 0.5, 0.64, 0.24);
   bag.closeSubpath();
   s.Fill(bag, Mix(kLeather, s.look().metal, 0.3));
-  s.Fill(Shaper::Poly({{0.3, 0.06}, {0.7, 0.06}, {0.62, 0.26}, {0.38, 0.26}}),
-         kLeather.darker(110));
+  s.Fill(Poly({{0.3, 0.06}, {0.7, 0.06}, {0.62, 0.26}, {0.38, 0.26}}), kLeather.darker(110));
   s.Detail(Shaper::Box(0.3, 0.24, 0.4, 0.06), s.look().accent);
 }
 
 void Gem(Shaper& s) {
   const auto& look = s.look();
-  s.Fill(Shaper::Poly({{0.22, 0.3}, {0.38, 0.14}, {0.62, 0.14}, {0.78, 0.3}, {0.5, 0.8}}),
-         look.accent);
-  s.Detail(Shaper::Poly({{0.22, 0.3}, {0.78, 0.3}, {0.5, 0.8}}), look.accent.darker(130));
-  s.Detail(Shaper::Poly({{0.38, 0.14}, {0.5, 0.3}, {0.62, 0.14}}), look.accent.lighter(150));
+  s.Fill(Poly({{0.22, 0.3}, {0.38, 0.14}, {0.62, 0.14}, {0.78, 0.3}, {0.5, 0.8}}), look.accent);
+  s.Detail(Poly({{0.22, 0.3}, {0.78, 0.3}, {0.5, 0.8}}), look.accent.darker(130));
+  s.Detail(Poly({{0.38, 0.14}, {0.5, 0.3}, {0.62, 0.14}}), look.accent.lighter(150));
   // One pip per level under the gem.
   for (int i = 0; i < look.count; ++i) {
     const double x = 0.5 + (i - (look.count - 1) / 2.0) * 0.14;
