@@ -13,7 +13,6 @@
 #include "script/ScriptRunner.h"
 #include "shell/Game.h"
 #include "shell/GameApplication.h"
-#include "shell/Screen.h"
 
 namespace {
 
@@ -107,10 +106,8 @@ int main(int argc, char** argv) {
   }
 
   GameApplication app(argc, argv);
-  app.setQuitOnLastWindowClosed(false);
   if (!line.rootGiven)
     line.game.root = QDir(app.applicationDirPath()).filePath("game").toStdString();
-  Screen::InstallKeyPreview();
 
   if (line.script) return RunScript(app, line);
 

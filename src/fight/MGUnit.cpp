@@ -17,89 +17,90 @@ namespace {
 constexpr int kPlayerLeft = 5;
 constexpr int kOpponentLeft = 527;
 constexpr int kSideWidth = 370;
-constexpr int kSlotSize = 40;
-
-// Where each picture of a figure sits, from the side's left edge.
-struct FigurePlace {
-  const char* slot;
-  int left;
-  int top;
-};
-// clang-format off
-constexpr FigurePlace kFigure[] = {
-  {"Shlem", 5, 28},       {"Naruchi", 175, 28},
-  {"Amulet", 5, 72},      {"Perchi", 175, 72},
-  {"Oruzhie", 5, 116},    {"Shit", 175, 116},
-  {"Poyas", 5, 160},      {"Bronya", 175, 160},
-  {"SodPoyas1", 5, 204},  {"SodPoyas2", 49, 204}, {"SodPoyas3", 93, 204},
-  {"SodKarman", 137, 204}, {"Karman", 181, 204},
-  {"Sapogi", 5, 248},     {"Kolco1", 49, 248},    {"Kolco2", 93, 248}, {"Kolch", 137, 248},
-};
+// The figures are the inventory's at a little over three quarters of its size; the value
+// column stands right of them.
+constexpr double kFigureScale = 0.78;
+constexpr int kValuesLeft = 250;
 
 // The value column of either side: label name, caption, the player's and the
 // opponent's value.
 struct ValueLine {
   const char* name;
   const char* caption;
-  int GameState::* player;
-  int OpponentRecord::* opponent;
+  int GameState::*player;
+  int OpponentRecord::*opponent;
 };
 constexpr ValueLine kValueLines[] = {
-  {"Power",     "Сила: ",        &GameState::AttPower,     &OpponentRecord::Power},
-  {"Dexterity", "Ловкость: ",    &GameState::AttDexterity, &OpponentRecord::Dexterity},
-  {"GoodLuck",  "Удача: ",       &GameState::AttGoodLuck,  &OpponentRecord::GoodLuck},
-  {"Health",    "Здоровье: ",    &GameState::AttHealth,    &OpponentRecord::Health},
-  {"Kick",      "Удар: ",        &GameState::AttKick,      &OpponentRecord::Kick},
-  {"KB",        "Класс брони: ", &GameState::AttKB,        &OpponentRecord::KB},
-  {"Ulov",      "Уловка: ",      &GameState::AttUlov,      &OpponentRecord::Ulov},
-  {"Toch",      "Точность: ",    &GameState::AttToch,      &OpponentRecord::Toch},
-  {"Sokr",      "Сокрушение: ",  &GameState::AttSokr,      &OpponentRecord::Sokr},
-  {"Stoi",      "Стойкость: ",   &GameState::AttStoi,      &OpponentRecord::Stoi},
+    {"Power", "Сила: ", &GameState::AttPower, &OpponentRecord::Power},
+    {"Dexterity", "Ловкость: ", &GameState::AttDexterity, &OpponentRecord::Dexterity},
+    {"GoodLuck", "Удача: ", &GameState::AttGoodLuck, &OpponentRecord::GoodLuck},
+    {"Health", "Здоровье: ", &GameState::AttHealth, &OpponentRecord::Health},
+    {"Kick", "Удар: ", &GameState::AttKick, &OpponentRecord::Kick},
+    {"KB", "Класс брони: ", &GameState::AttKB, &OpponentRecord::KB},
+    {"Ulov", "Уловка: ", &GameState::AttUlov, &OpponentRecord::Ulov},
+    {"Toch", "Точность: ", &GameState::AttToch, &OpponentRecord::Toch},
+    {"Sokr", "Сокрушение: ", &GameState::AttSokr, &OpponentRecord::Sokr},
+    {"Stoi", "Стойкость: ", &GameState::AttStoi, &OpponentRecord::Stoi},
 };
 
 const char* const kBoxCaptions[9] = {
-  "",
-  "Удар в голову", "Удар в торс", "Удар в живот", "Удар по ногам",
-  "Блок головы",   "Блок торса",  "Блок живота",  "Блок ног",
+    "",           "Удар в голову", "Удар в торс", "Удар в живот", "Удар по ногам", "Блок головы",
+    "Блок торса", "Блок живота",   "Блок ног",
 };
 
 // The number fields of an opponent as the script mode names them.
 struct OpponentField {
   const char* name;
-  int OpponentRecord::* member;
+  int OpponentRecord::*member;
 };
 constexpr OpponentField kOpponentFields[] = {
-  {"Kind", &OpponentRecord::Kind},           {"HP", &OpponentRecord::HP},
-  {"CurHP", &OpponentRecord::CurHP},         {"Power", &OpponentRecord::Power},
-  {"Dexterity", &OpponentRecord::Dexterity}, {"GoodLuck", &OpponentRecord::GoodLuck},
-  {"Health", &OpponentRecord::Health},       {"Kick", &OpponentRecord::Kick},
-  {"KB", &OpponentRecord::KB},               {"Ulov", &OpponentRecord::Ulov},
-  {"Toch", &OpponentRecord::Toch},           {"Sokr", &OpponentRecord::Sokr},
-  {"Stoi", &OpponentRecord::Stoi},           {"StrikesPerMove", &OpponentRecord::StrikesPerMove},
+    {"Kind", &OpponentRecord::Kind},
+    {"HP", &OpponentRecord::HP},
+    {"CurHP", &OpponentRecord::CurHP},
+    {"Power", &OpponentRecord::Power},
+    {"Dexterity", &OpponentRecord::Dexterity},
+    {"GoodLuck", &OpponentRecord::GoodLuck},
+    {"Health", &OpponentRecord::Health},
+    {"Kick", &OpponentRecord::Kick},
+    {"KB", &OpponentRecord::KB},
+    {"Ulov", &OpponentRecord::Ulov},
+    {"Toch", &OpponentRecord::Toch},
+    {"Sokr", &OpponentRecord::Sokr},
+    {"Stoi", &OpponentRecord::Stoi},
+    {"StrikesPerMove", &OpponentRecord::StrikesPerMove},
 };
 
 // The whole-number members of a fight, for the script mode.
 struct FightNumber {
   const char* name;
-  int FightState::* value;
+  int FightState::*value;
 };
 constexpr FightNumber kFightNumbers[] = {
-  {"CurrentIndex", &FightState::CurrentIndex},
-  // the opponent's choices of the move
-  {"OppStrikeZone", &FightState::OppStrikeZone},   {"BlockPattern", &FightState::BlockPattern},
-  {"StrikePattern", &FightState::StrikePattern},   {"PlayerBlocked", &FightState::PlayerBlocked},
-  {"StrikesLeft", &FightState::StrikesLeft},       {"DamageToPlayer", &FightState::DamageToPlayer},
-  {"DamageToOpponent", &FightState::DamageToOpponent},
-  // potions and scrolls
-  {"PoisonActive", &FightState::PoisonActive},     {"PoisonRefused", &FightState::PoisonRefused},
-  {"HurricaneActive", &FightState::HurricaneActive},
-  // the outcome and the loot
-  {"LevelUpFlag", &FightState::LevelUpFlag},       {"AnyDefeated", &FightState::AnyDefeated},
-  {"FightOver", &FightState::FightOver},           {"LootGroup", &FightState::LootGroup},
-  {"ItemThreshold", &FightState::ItemThreshold},   {"DiamondThreshold", &FightState::DiamondThreshold},
-  {"GemThreshold", &FightState::GemThreshold},     {"MoneyThreshold", &FightState::MoneyThreshold},
-  {"LootChoice", &FightState::LootChoice},         {"KillExp", &FightState::KillExp},
-  {"MoneyFound", &FightState::MoneyFound},
+    {"CurrentIndex", &FightState::CurrentIndex},
+    // the opponent's choices of the move
+    {"OppStrikeZone", &FightState::OppStrikeZone},
+    {"BlockPattern", &FightState::BlockPattern},
+    {"StrikePattern", &FightState::StrikePattern},
+    {"PlayerBlocked", &FightState::PlayerBlocked},
+    {"StrikesLeft", &FightState::StrikesLeft},
+    {"DamageToPlayer", &FightState::DamageToPlayer},
+    {"DamageToOpponent", &FightState::DamageToOpponent},
+    // potions and scrolls
+    {"PoisonActive", &FightState::PoisonActive},
+    {"PoisonRefused", &FightState::PoisonRefused},
+    {"HurricaneActive", &FightState::HurricaneActive},
+    // the outcome and the loot
+    {"LevelUpFlag", &FightState::LevelUpFlag},
+    {"AnyDefeated", &FightState::AnyDefeated},
+    {"FightOver", &FightState::FightOver},
+    {"LootGroup", &FightState::LootGroup},
+    {"ItemThreshold", &FightState::ItemThreshold},
+    {"DiamondThreshold", &FightState::DiamondThreshold},
+    {"GemThreshold", &FightState::GemThreshold},
+    {"MoneyThreshold", &FightState::MoneyThreshold},
+    {"LootChoice", &FightState::LootChoice},
+    {"KillExp", &FightState::KillExp},
+    {"MoneyFound", &FightState::MoneyFound},
 };
 // clang-format on
 
@@ -124,20 +125,18 @@ TForm1::TForm1(Game& game) : Screen(game, "TForm1", 902, 565) {
 }
 
 void TForm1::CreateControls() {
-  CreateFigure("Att", kPlayerLeft, true);
+  AttFigure = CreateFigure("Att", kPlayerLeft, true);
   CreateFigure("Def", kOpponentLeft, false);
   CreateValueLabels("Att", kPlayerLeft);
   CreateValueLabels("Def", kOpponentLeft);
   CreateChoiceBoxes();
 
-  for (int i = 0; i < kEquipSlotCount; ++i)
-    AttSlotImages[i] = Picture(QString("Att%1Image").arg(kEquipSlots[i].name));
-  AttAvatarImage = Picture("AttAvatarImage");
-  AttSodPoyas1Image = Picture("AttSodPoyas1Image");
-  AttSodPoyas2Image = Picture("AttSodPoyas2Image");
-  AttSodPoyas3Image = Picture("AttSodPoyas3Image");
-  AttSodKarmanImage = Picture("AttSodKarmanImage");
-  AttKolchImage = Picture("AttKolchImage");
+  AttAvatarImage = AttFigure.avatar;
+  AttSodPoyas1Image = AttFigure.Slot("SodPoyas1");
+  AttSodPoyas2Image = AttFigure.Slot("SodPoyas2");
+  AttSodPoyas3Image = AttFigure.Slot("SodPoyas3");
+  AttSodKarmanImage = AttFigure.Slot("SodKarman");
+  AttKolchImage = AttFigure.Slot("Kolch");
   ConnectItemPictures();
 
   MoveButton = MakeButton("MoveButton", "Ход", "Походить", QRect(401, 270, 100, 30));
@@ -159,20 +158,23 @@ void TForm1::CreateControls() {
   }
 }
 
-void TForm1::CreateFigure(const QString& side, int left, bool withChainMail) {
-  MakePicture(side + "AvatarImage", QRect(left + 50, 28, 120, 170));
-  for (const auto& place : kFigure) {
-    if (!withChainMail && QString(place.slot) == "Kolch") continue;
-    MakePicture(QString("%1%2Image").arg(side, place.slot),
-                QRect(left + place.left, place.top, kSlotSize, kSlotSize));
+SlotFigure TForm1::CreateFigure(const QString& side, int left, bool withChainMail) {
+  const SlotFigure figure =
+      MakeSlotFigure(this, game_.folder, {side, QPoint(left + 5, 28), kFigureScale, withChainMail});
+  // Below the armour there is no room here: the chain mail stands beside it.
+  if (PictureBox* chainMail = figure.Slot("Kolch")) {
+    const QRect armour = figure.Slot("Bronya")->geometry();
+    chainMail->move(armour.right() + 4, armour.top());
   }
+  return figure;
 }
 
 void TForm1::CreateValueLabels(const QString& side, int left) {
   MakeLabel(side + "HPLabel", "", left + 5, 6)->resize(kSideWidth - 10, 18);
   int top = 28;
   for (const auto& line : kValueLines) {
-    MakeLabel(QString("%1%2Label").arg(side, line.name), "", left + 228, top)->resize(140, 18);
+    MakeLabel(QString("%1%2Label").arg(side, line.name), "", left + kValuesLeft, top)
+        ->resize(kSideWidth - kValuesLeft, 18);
     top += 20;
   }
   MakeLabel(side + "Label", "", left + 5, 300)->resize(kSideWidth - 10, 18);
@@ -231,7 +233,6 @@ void TForm1::FormShow() {
   Fight.CurrentIndex = 1;
   Fight.AnyDefeated = 0;
   LoadFightPictures();
-  ShowPlayerHints();
 
   Fight.LootChoice = 0;
   Fight.HurricaneActive = 0;
@@ -283,25 +284,11 @@ void TForm1::RefreshODLabel() {
 void TForm1::LoadFightPictures() {
   const GameState& state = game_.state;
   AttAvatarImage->Load(state.Avatar);
-  for (int i = 0; i < kEquipSlotCount; ++i) {
-    if (AttSlotImages[i] != AttKolchImage) AttSlotImages[i]->Load(state.*kEquipSlots[i].picture);
-  }
-  // The chain mail has no empty picture: without one it is not shown.
-  const bool chainMail = state.KolchHint != kEmptySlot;
-  if (chainMail) AttKolchImage->Load(state.Kolch);
-  AttKolchImage->setVisible(chainMail);
+  ShowSlotPictures(state, AttFigure);
+  ShowSlotHints(state, AttFigure);
 
   for (const auto& picture : OpponentPictures(state.OpponentKind))
     Picture(QString("Def%1Image").arg(picture.slot))->Load(picture.path);
-}
-
-void TForm1::ShowPlayerHints() {
-  const GameState& state = game_.state;
-  for (int i = 0; i < kEquipSlotCount; ++i) {
-    const std::string& hint = state.*kEquipSlots[i].hint;
-    if (AttSlotImages[i] != AttKolchImage || hint != kEmptySlot)
-      AttSlotImages[i]->setToolTip(Text(hint));
-  }
 }
 
 void TForm1::RestoreBaseStats() { ::RestoreBaseStats(Fight.BaseStats, game_.state); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fight/FightState.h"
+#include "inventory/SlotFigure.h"
 #include "shell/Screen.h"
 #include "state/GameState.h"
 
@@ -28,9 +29,9 @@ class TForm1 : public Screen {
   ListBox* ListBox1;  // the player's strikes, hurricane and poison
   ListBox* ListBox2;  // the opponent's strikes
 
-  // The player's figure, in the order of kEquipSlots ("AttShlemImage" …).
+  // The player's figure ("AttShlemImage" …, "AttAvatarImage").
+  SlotFigure AttFigure;
   PictureBox* AttAvatarImage;
-  PictureBox* AttSlotImages[kEquipSlotCount] = {};
   PictureBox* AttSodPoyas1Image;
   PictureBox* AttSodPoyas2Image;
   PictureBox* AttSodPoyas3Image;
@@ -75,14 +76,13 @@ class TForm1 : public Screen {
 
  private:
   void CreateControls();
-  void CreateFigure(const QString& side, int left, bool withChainMail);
+  SlotFigure CreateFigure(const QString& side, int left, bool withChainMail);
   void CreateValueLabels(const QString& side, int left);
   void CreateChoiceBoxes();
   void BindMembers();
 
   void StrikeBoxClick(int zone, bool ticked);
   void BlockBoxClick(int zone, bool ticked);
-  void ShowPlayerHints();
   void RefreshODLabel();
   QLabel* Label(const QString& name) const;
   PictureBox* Picture(const QString& name) const;

@@ -34,6 +34,17 @@ int SlotIndex(const char* name) {
 
 bool IsChainMail(const EquipSlotInfo& slot) { return std::strcmp(slot.name, "Kolch") == 0; }
 
+// Scales from the helmet frame's corner; both edges are rounded, so frames
+// that touch keep touching and none overlap.
+QRect Placed(const QRect& frame, const FigurePlacement& placement) {
+  const QPoint corner = kFigureFrames[0].frame.topLeft();
+  const auto at = [&](QPoint point) {
+    const QPointF offset = QPointF(point - corner) * placement.scale;
+    return placement.origin + offset.toPoint();
+  };
+  return QRect(at(frame.topLeft()), at(frame.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+}
+
 }  // namespace
 
 PictureBox* SlotFigure::Slot(const char* name) const {
@@ -41,11 +52,13 @@ PictureBox* SlotFigure::Slot(const char* name) const {
   return index < 0 ? nullptr : pictures[index];
 }
 
-SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder) {
+SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder,
+                          const FigurePlacement& placement) {
   SlotFigure figure;
   for (const FigureFrame& frame : kFigureFrames) {
-    auto* picture = new PictureBox(folder, QString(frame.name) + "Image", parent);
-    picture->setGeometry(frame.frame);
+    if (!placement.withChainMail && std::strcmp(frame.name, "Kolch") == 0) continue;
+    auto* picture = new PictureBox(folder, placement.prefix + frame.name + "Image", parent);
+    picture->setGeometry(Placed(frame.frame, placement));
     const int index = SlotIndex(frame.name);
     (index < 0 ? figure.avatar : figure.pictures[index]) = picture;
   }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QString>
 #include <array>
 
 #include "state/GameState.h"
@@ -18,8 +20,19 @@ struct SlotFigure {
   PictureBox* Slot(const char* name) const;
 };
 
+// Where a figure is drawn. The inventory and the character screen use the
+// defaults; the fight screen draws two smaller figures, keeping every frame's
+// proportions so that the pictures drawn for them are not distorted.
+struct FigurePlacement {
+  QString prefix;             // of the picture names: "Att" gives "AttShlemImage"
+  QPoint origin{8, 51};       // the helmet frame's top-left corner
+  double scale = 1.0;         // against the inventory's frames
+  bool withChainMail = true;  // an opponent has no chain-mail picture
+};
+
 // Creates the pictures ("ShlemImage" … "KolchImage", "AvatarImage") on `parent`.
-SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder);
+SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder,
+                          const FigurePlacement& placement = {});
 
 // Loads every slot's picture from GameState; the chain mail shows only while worn.
 void ShowSlotPictures(const GameState& state, const SlotFigure& figure);

@@ -3,6 +3,14 @@
 #include <exception>
 
 #include "shell/Game.h"
+#include "shell/GameLook.h"
+#include "shell/Screen.h"
+
+GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  ApplyGameLook(*this);
+  setQuitOnLastWindowClosed(false);
+  Screen::InstallKeyPreview();
+}
 
 bool GameApplication::notify(QObject* receiver, QEvent* event) {
   try {

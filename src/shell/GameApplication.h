@@ -4,10 +4,12 @@
 
 class Game;
 
-// An exception that escapes an event handler is shown and the game goes on.
+// The game's application: its look, the screens' key preview, and no quitting
+// when the last screen hides (the game hides them all between screens). An
+// exception that escapes an event handler is shown and the game goes on.
 class GameApplication : public QApplication {
  public:
-  GameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+  GameApplication(int& argc, char** argv);
 
   void SetGame(Game* game) { game_ = game; }
   bool notify(QObject* receiver, QEvent* event) override;

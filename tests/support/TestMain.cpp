@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "shell/GameApplication.h"
-#include "shell/Screen.h"
 
 namespace {
 void QuietQt(QtMsgType, const QMessageLogContext&, const QString&) {}
@@ -13,8 +12,6 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietQt);
   GameApplication app(argc, argv);
-  app.setQuitOnLastWindowClosed(false);
-  Screen::InstallKeyPreview();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
