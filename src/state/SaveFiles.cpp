@@ -132,6 +132,10 @@ std::optional<std::string> ReadMember(const NameValueList& values, const MemberI
   } else if (auto money = std::get_if<float GameState::*>(&info.member)) {
     const auto number = ParseFloat(text);
     if (!number) return notANumber("числом");
+    // Nothing in the game takes money below zero, so only damage can.
+    if (*number < 0) {
+      return Damaged(mainFile, std::string("значение ") + info.key + " «" + text + "» меньше нуля");
+    }
     state.*(*money) = *number;
   } else {
     state.*std::get<std::string GameState::*>(info.member) = text;

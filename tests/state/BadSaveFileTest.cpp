@@ -129,7 +129,7 @@ TEST_F(BadSaveFile, GarbageIsNeverLoaded) {
   }
 }
 
-TEST_F(BadSaveFile, HugeOrEndlessNumbersAreRefusedByKey) {
+TEST_F(BadSaveFile, HugeEndlessOrNegativeNumbersAreRefusedByKey) {
   SaveVasya();
   const std::pair<std::string, std::string> cases[] = {
       {"AttPower=99999999999999999999", "AttPower «99999999999999999999» не является целым"},
@@ -138,6 +138,7 @@ TEST_F(BadSaveFile, HugeOrEndlessNumbersAreRefusedByKey) {
       {"Money=1e39", "Money «1e39» не является числом"},
       {"Money=inf", "Money «inf» не является числом"},
       {"Money=nan", "Money «nan» не является числом"},
+      {"Money=-0.5", "Money «-0.5» меньше нуля"},
   };
   const std::string original = Plain(names.main);
   for (const auto& [line, words] : cases) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -390,6 +391,49 @@ TEST_F(FailedSave, WhenATextDoesNotFitTheCodePage) {
   state.Avatar = "image\\日本.bmp";
   EXPECT_EQ(Save(state),
             "в тексте для файла save\\Вася.par есть знак, которого нет в кодировке сохранений");
+  ExpectPreviousSaveKept();
+}
+
+TEST_F(FailedSave, WhenTheDiskIsFull) {
+  // A device that is always full stands in for the new backpack file.
+  fs::create_symlink("/dev/full", Path(names.backpack + ".new"));
+  EXPECT_EQ(Save(Veteran(), {"Новый меч"}), "не удаётся записать файл save\\Вася.l1");
+  ExpectPreviousSaveKept();
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+}
+
+// The save folder on a real disk of its own, three pages small, where the
+// system lets the tests mount one (as root).
+class SaveOnTinyDisk : public FailedSave {
+ protected:
+  void SetUp() override {
+    fs::create_directories(Path("save"));
+    if (mount("tmpfs", Path("save").c_str(), "tmpfs", 0, "size=12k") != 0) {
+      GTEST_SKIP() << "no permission to mount a small disk here";
+    }
+    mounted_ = true;
+    FailedSave::SetUp();
+  }
+  void TearDown() override {
+    if (mounted_) umount2(Path("save").c_str(), MNT_DETACH);
+  }
+
+ private:
+  bool mounted_ = false;
+};
+
+TEST_F(SaveOnTinyDisk, WhenTheDiskFillsUp) {
+  // The old save fills two of the three pages (its bonus file is empty): the
+  // second new file finds no room.
+  EXPECT_EQ(Save(Veteran(), {"Новый меч"}), "не удаётся записать файл save\\Вася.l1");
+  ExpectPreviousSaveKept();
+  LoadedGame loaded;
+  EXPECT_EQ(Load(loaded), std::nullopt);
+}
+
+TEST_F(SaveOnTinyDisk, WhenTheDiskIsReadOnly) {
+  ASSERT_EQ(mount(nullptr, Path("save").c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+  EXPECT_EQ(Save(Veteran(), {"Новый меч"}), "не удаётся записать файл save\\Вася.par");
   ExpectPreviousSaveKept();
 }
 
