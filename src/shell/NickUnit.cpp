@@ -21,8 +21,6 @@
 namespace {
 
 constexpr const char* kErrorCaption = "Ошибка";
-// Characters that cannot stand in a file name, in the order the filter looks for them.
-constexpr char kNotInFileNames[] = {'\\', '/', ':', '*', '?', '"', '<', '>', '|'};
 constexpr int kMinimumLength = 3;
 
 // A nick names the save files and a password is saved in them: both may hold only

@@ -16,6 +16,7 @@ char SystemDecimalPoint() {
 
 std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo> order) {
   const GameState& state = game.state;
+  if (!NickNamesFiles(state.Nick)) return "ник «" + state.Nick + "» не годится для имени файла";
   return WriteSavedGame(game.folder, SaveFilesOf(state.Nick),
                         {SavedValues(state, order, SystemDecimalPoint()),
                          game.form5->SubjectListBox->Lines(), game.form5->TransListBox->Lines()});

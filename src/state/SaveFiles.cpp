@@ -241,6 +241,12 @@ std::vector<std::string> DecodeLines(std::string_view bytes) {
   return lines;
 }
 
+bool NickNamesFiles(std::string_view nick) {
+  return !nick.empty() &&
+         nick.find_first_of(std::string_view(kNotInFileNames, std::size(kNotInFileNames))) ==
+             std::string_view::npos;
+}
+
 SaveFileNames SaveFilesOf(const std::string& nick) {
   const std::string stem = "save\\" + nick;
   return {stem + ".par", stem + ".l1", stem + ".l2"};

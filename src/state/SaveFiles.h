@@ -46,6 +46,12 @@ std::optional<std::string> EncodeLines(const std::vector<std::string>& lines);
 // Lines end with CR LF, a lone LF or a lone CR; a last line without one counts too.
 std::vector<std::string> DecodeLines(std::string_view bytes);
 
+// Characters no file name may hold, in the order the login's filter looks for them.
+inline constexpr char kNotInFileNames[] = {'\\', '/', ':', '*', '?', '"', '<', '>', '|'};
+// A nick names the three save files: it must not be empty nor hold one of those,
+// or a save could land outside the save folder.
+bool NickNamesFiles(std::string_view nick);
+
 // The three files of a nick by the game's names ("save\Вася.par").
 struct SaveFileNames {
   std::string main;

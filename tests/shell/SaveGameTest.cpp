@@ -72,3 +72,16 @@ TEST_F(Saving, AFailedSaveKeepsThePreviousOneAndSaysSo) {
                       }));
   EXPECT_EQ(Plain("Вася.par"), before);
 }
+
+TEST_F(Saving, ANickThatCannotNameAFileIsNotSavedAnywhere) {
+  // Only the script mode's set can put such a nick in; the login filters it.
+  game->state.Nick = "../Вася";
+  game->form3->SaveButton->click();
+  EXPECT_EQ(Events(),
+            (std::vector<std::string>{
+                "sound sound\\Сохранить.wav",
+                R"(message "Ошибка" warning "Игра не сохранена: ник «../Вася» )"
+                R"(не годится для имени файла. Прежнее сохранение осталось без изменений.")",
+            }));
+  EXPECT_FALSE(fs::exists(root / "Вася.par"));
+}
