@@ -1,10 +1,10 @@
 #include "inventory/StockUnit.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 
 #include "core/Format.h"
+#include "core/SystemLocale.h"
 #include "inventory/BonusGems.h"
 #include "inventory/StockText.h"
 #include "inventory/Wearing.h"
@@ -27,9 +27,7 @@ void SetLabel(QLabel* label, const std::string& text) {
 
 }  // namespace
 
-std::string Roubles(float sum) {
-  return FormatFloat(sum, QLocale::system().decimalPoint().at(0).toLatin1());
-}
+std::string Roubles(float sum) { return FormatFloat(sum, SystemDecimalPoint()); }
 
 TForm5::TForm5(Game& game) : Screen(game, "TForm5", 811, 481) {
   Figure = MakeSlotFigure(this, game.folder);

@@ -1,18 +1,10 @@
 #include "shell/SaveGame.h"
 
-#include <QLocale>
-
+#include "core/SystemLocale.h"
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "state/SaveFiles.h"
 #include "widgets/ListBox.h"
-
-char SystemDecimalPoint() {
-  const QString point = QLocale::system().decimalPoint();
-  // A separator outside ASCII cannot stand in the single-byte number text.
-  if (point.size() != 1 || point[0].unicode() >= 0x80) return '.';
-  return static_cast<char>(point[0].unicode());
-}
 
 std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo> order) {
   const GameState& state = game.state;

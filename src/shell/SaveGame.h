@@ -8,9 +8,6 @@
 
 class Game;
 
-// The decimal separator of the system's number format, which Money is saved with.
-char SystemDecimalPoint();
-
 // Writes GameState in `order` and the inventory's two lists under the nick; what
 // went wrong, in words for the player, or nothing when all three files are written.
 std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo> order);

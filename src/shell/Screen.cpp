@@ -5,13 +5,13 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
 #include "core/EventLog.h"
 #include "core/Format.h"
+#include "core/SystemLocale.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
@@ -44,9 +44,9 @@ void Screen::SetCaption(const std::string& caption) {
 void Screen::FormClose(QCloseEvent* event) { event->accept(); }
 
 void Screen::ShowMoney(QLabel* label, const QRect& frame) {
-  const char decimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
-  label->setText("У вас: " + QString::fromStdString(FormatFloat(game_.state.Money, decimalPoint)) +
-                 " руб.");
+  label->setText(
+      "У вас: " + QString::fromStdString(FormatFloat(game_.state.Money, SystemDecimalPoint())) +
+      " руб.");
   label->setAlignment(Qt::AlignCenter);
   const QSize wanted = label->sizeHint();
   const int width = std::max(frame.width(), wanted.width());

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/SystemLocale.h"
 #include "inventory/StockUnit.h"
 #include "shell/NickUnit.h"
 #include "shell/SaveGame.h"
