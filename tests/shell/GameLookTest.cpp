@@ -132,9 +132,13 @@ TEST_F(GameLook, FightFiguresKeepTheInventorysProportions) {
   }
 }
 
-TEST_F(GameLook, AllScreensShareOneReadablePalette) {
+TEST_F(GameLook, AllScreensShareOneReadablePaletteAndTheIcon) {
   const QPalette palette = QApplication::palette();
-  for (Screen* screen : Screens()) EXPECT_EQ(screen->palette(), palette);
+  ASSERT_FALSE(QApplication::windowIcon().isNull());
+  for (Screen* screen : Screens()) {
+    EXPECT_EQ(screen->palette(), palette);
+    EXPECT_EQ(screen->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+  }
   const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
       {QPalette::WindowText, QPalette::Window},
       {QPalette::Text, QPalette::Base},
