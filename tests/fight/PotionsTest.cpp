@@ -30,28 +30,6 @@ class Potions : public FightFixture {
 
 }  // namespace
 
-TEST_F(Potions, ABeltPotionIsUsedAndItsSlotEmptied) {
-  BeginCarrying({{"SodPoyas2", "Зелье силы"}});
-  EXPECT_EQ(Screen().AttSodPoyas2Image->Picture(), "image\\Зелье силы.bmp");
-  Screen().AttSodPoyas2Image->Click();
-  EXPECT_EQ(Events(), (Lines{Info("Использовано зелье силы.")}));
-  EXPECT_EQ(State().AttPower, 33);  // 26 + 6.5 + 0.5
-  EXPECT_EQ(LabelText("AttPowerLabel"), "Сила: 33");
-  EXPECT_EQ(State().SodPoyas2, "image\\Содержимое пояса.bmp");
-  EXPECT_EQ(State().SodPoyas2Hint, "Пустой слот");
-  EXPECT_EQ(Screen().AttSodPoyas2Image->Picture(), "image\\Содержимое пояса.bmp");
-  EXPECT_EQ(Screen().AttSodPoyas2Image->toolTip().toStdString(), "Пустой слот");
-}
-
-TEST_F(Potions, TwoPotionsOfPowerAddTheSameAmountTwice) {
-  BeginCarrying({{"SodPoyas1", "Зелье силы"}, {"SodPoyas3", "Зелье силы"}});
-  Screen().AttSodPoyas1Image->Click();
-  Screen().AttSodPoyas3Image->Click();
-  EXPECT_EQ(State().AttPower, 40);
-  Screen().BackButton->click();
-  ExpectRestored();
-}
-
 TEST_F(Potions, PoisonIsRefusedTheSecondTimeAndStaysInTheBelt) {
   BeginCarrying({{"SodPoyas1", "Зелье яда"}, {"SodPoyas2", "Зелье яда"}});
   Screen().AttSodPoyas1Image->Click();
@@ -73,17 +51,6 @@ TEST_F(Potions, PoisonCanBeUsedAgainInTheNextFight) {
   Events();
   Screen().AttSodPoyas2Image->Click();
   EXPECT_EQ(Events(), (Lines{Info("Использовано зелье яда.")}));
-}
-
-TEST_F(Potions, TheScrollInThePocketIsUsedAndThePocketEmptied) {
-  BeginCarrying({{"SodKarman", "Свиток ХП"}});
-  State().MoveAttHP = 40;
-  Screen().AttSodKarmanImage->Click();
-  EXPECT_EQ(Events(), (Lines{Info("Использован свиток ХП.")}));
-  EXPECT_EQ(State().MoveAttHP, 65);
-  EXPECT_EQ(State().SodKarman, "image\\Содержимое кармана.bmp");
-  EXPECT_EQ(State().SodKarmanHint, "Пустой слот");
-  EXPECT_EQ(Screen().AttSodKarmanImage->Picture(), "image\\Содержимое кармана.bmp");
 }
 
 TEST_F(Potions, CurseFallsOnlyOnTheCurrentOpponent) {

@@ -49,29 +49,29 @@ TEST(RawDamageTest, KicksBelowThreeDrawNothing) {
   EXPECT_EQ(random.ForcedLeft(), 1u);
 }
 
-TEST(DamageTableTest, TheFourRowsAgainstArmourTen) {
-  EXPECT_EQ(DamageAfterArmour(146.0f, 10, false, false), 138);
-  EXPECT_EQ(DamageAfterArmour(146.0f, 10, false, true), 246);
-  EXPECT_EQ(DamageAfterArmour(146.0f, 10, true, false), 67);
-  EXPECT_EQ(DamageAfterArmour(146.0f, 10, true, true), 122);
-}
-
-TEST(DamageTableTest, ArmourAtOrAboveTheDamageLeavesNothing) {
-  EXPECT_EQ(DamageAfterArmour(10.9f, 13, false, false), 0);  // 10.4 armour against 10
-  EXPECT_EQ(DamageAfterArmour(10.9f, 12, false, false), 0);  // 9.6 against 10 leaves 0.4
-  EXPECT_EQ(DamageAfterArmour(10.9f, 11, false, false), 1);
-  EXPECT_EQ(DamageAfterArmour(10.0f, 18, true, false), 0);  // h 5.5, n 5
-  EXPECT_EQ(DamageAfterArmour(100.0f, 175, false, true), 0);
-  EXPECT_EQ(DamageAfterArmour(100.0f, 174, false, true), 1);
-}
-
-TEST(DamageTableTest, CriticalTakesTheWholeArmourNormalOnlyFourFifths) {
-  EXPECT_EQ(DamageAfterArmour(100.0f, 50, false, false), 60);
-  EXPECT_EQ(DamageAfterArmour(100.0f, 50, false, true), 125);
-  // A broken block halves first: h 50.5, n 50; 4/7 of 50 is 28.57…
-  EXPECT_EQ(DamageAfterArmour(100.0f, 50, true, false), 21);
-  // n = truncate(50.5 × 1.75 + 0.5) = 88; 2/3 of 50 is 33.33…
-  EXPECT_EQ(DamageAfterArmour(100.0f, 50, true, true), 54);
+// A critical takes the whole armour, a normal strike only four fifths; a broken
+// block halves first; what the armour leaves below one is nothing.
+TEST(DamageTableTest, RowsAndArmourAtOrAboveTheDamage) {
+  const struct {
+    float raw;
+    int armour;
+    bool broken, critical;
+    int damage;
+  } rows[] = {
+      {146.0f, 10, false, false, 138}, {146.0f, 10, false, true, 246},
+      {146.0f, 10, true, false, 67},   {146.0f, 10, true, true, 122},
+      {100.0f, 50, false, false, 60},  {100.0f, 50, false, true, 125},
+      {100.0f, 50, true, false, 21},  // h 50.5, n 50; 4/7 of 50 is 28.57…
+      {100.0f, 50, true, true, 54},   // n = truncate(50.5 × 1.75 + 0.5) = 88; 2/3 of 50
+      {10.9f, 13, false, false, 0},   // 10.4 armour against 10
+      {10.9f, 12, false, false, 0},   // 9.6 against 10 leaves 0.4
+      {10.9f, 11, false, false, 1},    {10.0f, 18, true, false, 0},
+      {100.0f, 175, false, true, 0},   {100.0f, 174, false, true, 1},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(DamageAfterArmour(r.raw, r.armour, r.broken, r.critical), r.damage)
+        << r.raw << " " << r.armour << " " << r.broken << r.critical;
+  }
 }
 
 TEST(ContestTest, ANewCharacterNeverDodgesARat) {

@@ -47,17 +47,3 @@ TEST(StatPoints, NothingWithoutAPointLeft) {
   EXPECT_EQ(s.AttPower, 26);
   EXPECT_EQ(s.AttHP, 50);
 }
-
-TEST(StatPoints, LeftTextTakesTheWordFormOfTheCount) {
-  EXPECT_EQ(StatPointsLeftText(1), "Остался: 1 стат.");
-  EXPECT_EQ(StatPointsLeftText(21), "Остался: 21 стат.");
-  EXPECT_EQ(StatPointsLeftText(71), "Остался: 71 стат.");
-  EXPECT_EQ(StatPointsLeftText(3), "Осталось: 3 стата.");
-  EXPECT_EQ(StatPointsLeftText(22), "Осталось: 22 стата.");
-  EXPECT_EQ(StatPointsLeftText(74), "Осталось: 74 стата.");
-  EXPECT_EQ(StatPointsLeftText(5), "Осталось: 5 статов.");
-  EXPECT_EQ(StatPointsLeftText(11), "Осталось: 11 статов.");
-  EXPECT_EQ(StatPointsLeftText(12), "Осталось: 12 статов.");
-  EXPECT_EQ(StatPointsLeftText(81), "Осталось: 81 статов.");
-  EXPECT_EQ(StatPointsLeftText(0), "Осталось: 0 статов.");
-}

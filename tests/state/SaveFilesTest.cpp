@@ -14,75 +14,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A new character's main file as registration writes it, line by line.
-const char* const kNewCharacterFile[] = {
-    "Nick=Вася",
-    "Password=secret",
-    "Version=0.5",
-    "Place=5",
-    "Sound=1",
-    "AttLevel=1",
-    "AttKick=1",
-    "AttDexterity=26",
-    "AttGoodLuck=26",
-    "AttHealth=5",
-    "AttHP=50",
-    "MoveAttHP=50",
-    "AttPower=26",
-    "AttOD=100",
-    "AttKB=1",
-    "AttUlov=1",
-    "AttToch=1",
-    "AttStoi=1",
-    "AttSokr=1",
-    "Money=2000",
-    "Win=0",
-    "Lose=0",
-    "Noup=0",
-    "Point=0",
-    "PointPeace=0",
-    "PointLev=2500",
-    "PointPar=0",
-    "PointUm=0",
-    "Strannik=0",
-    "Lesorub=0",
-    "NumRub=0",
-    "ShitTrue=0",
-    "Avatar=image\\1.bmp",
-    "Shlem=image\\Шлем.bmp",
-    "Amulet=image\\Амулет.bmp",
-    "Oruzhie=image\\Оружие.bmp",
-    "Shit=image\\Оружие.bmp",
-    "Poyas=image\\Пояс.bmp",
-    "SodPoyas1=image\\Содержимое пояса.bmp",
-    "SodPoyas2=image\\Содержимое пояса.bmp",
-    "SodPoyas3=image\\Содержимое пояса.bmp",
-    "Sapogi=image\\Сапоги.bmp",
-    "SodKarman=image\\Содержимое кармана.bmp",
-    "Karman=image\\Карман.bmp",
-    "Naruchi=image\\Наручи.bmp",
-    "Perchi=image\\Перчатки.bmp",
-    "Kolco1=image\\Кольцо.bmp",
-    "Kolco2=image\\Кольцо.bmp",
-    "Bronya=image\\Броня.bmp",
-    "ShlemHint=Пустой слот",
-    "AmuletHint=Пустой слот",
-    "OruzhieHint=Пустой слот",
-    "PoyasHint=Пустой слот",
-    "SodPoyas1Hint=Пустой слот",
-    "SodPoyas2Hint=Пустой слот",
-    "SodPoyas3Hint=Пустой слот",
-    "SapogiHint=Пустой слот",
-    "SodKarmanHint=Пустой слот",
-    "KarmanHint=Пустой слот",
-    "NaruchiHint=Пустой слот",
-    "PerchiHint=Пустой слот",
-    "ShitHint=Пустой слот",
-    "Kolco1Hint=Пустой слот",
-    "Kolco2Hint=Пустой слот",
-    "BronyaHint=Пустой слот",
-    "KolchHint=Пустой слот",
-};
+// A new character's main file as registration writes it, its lines parted by ';'.
+const std::string kNewCharacterFile =
+    "Nick=Вася;Password=secret;Version=0.5;Place=5;Sound=1;AttLevel=1;AttKick=1;"
+    "AttDexterity=26;AttGoodLuck=26;AttHealth=5;AttHP=50;MoveAttHP=50;AttPower=26;AttOD=100;"
+    "AttKB=1;AttUlov=1;AttToch=1;AttStoi=1;AttSokr=1;Money=2000;Win=0;Lose=0;Noup=0;Point=0;"
+    "PointPeace=0;PointLev=2500;PointPar=0;PointUm=0;Strannik=0;Lesorub=0;NumRub=0;"
+    "ShitTrue=0;Avatar=image\\1.bmp;Shlem=image\\Шлем.bmp;Amulet=image\\Амулет.bmp;"
+    "Oruzhie=image\\Оружие.bmp;Shit=image\\Оружие.bmp;Poyas=image\\Пояс.bmp;"
+    "SodPoyas1=image\\Содержимое пояса.bmp;SodPoyas2=image\\Содержимое пояса.bmp;"
+    "SodPoyas3=image\\Содержимое пояса.bmp;Sapogi=image\\Сапоги.bmp;"
+    "SodKarman=image\\Содержимое кармана.bmp;Karman=image\\Карман.bmp;"
+    "Naruchi=image\\Наручи.bmp;Perchi=image\\Перчатки.bmp;Kolco1=image\\Кольцо.bmp;"
+    "Kolco2=image\\Кольцо.bmp;Bronya=image\\Броня.bmp;ShlemHint=Пустой слот;"
+    "AmuletHint=Пустой слот;OruzhieHint=Пустой слот;PoyasHint=Пустой слот;"
+    "SodPoyas1Hint=Пустой слот;SodPoyas2Hint=Пустой слот;SodPoyas3Hint=Пустой слот;"
+    "SapogiHint=Пустой слот;SodKarmanHint=Пустой слот;KarmanHint=Пустой слот;"
+    "NaruchiHint=Пустой слот;PerchiHint=Пустой слот;ShitHint=Пустой слот;"
+    "Kolco1Hint=Пустой слот;Kolco2Hint=Пустой слот;BronyaHint=Пустой слот;"
+    "KolchHint=Пустой слот";
 
 GameState NewCharacter() {
   GameState state;
@@ -224,9 +174,10 @@ TEST_F(SaveFiles, ANewCharactersFileHoldsItsKeysInOrder) {
   ASSERT_EQ(WriteSavedGame(folder, names,
                            {SavedValues(NewCharacter(), RegistrationMembers(), '.'), {}, {}}),
             std::nullopt);
-  std::string expected;
-  for (const char* line : kNewCharacterFile) expected += *Utf8ToCp1251(line) + "\r\n";
-  EXPECT_EQ(ScrambleFile(Bytes(names.main)), expected);
+  std::string expected = kNewCharacterFile + ";";
+  for (std::size_t at = 0; (at = expected.find(';', at)) != std::string::npos;)
+    expected.replace(at, 1, "\r\n");
+  EXPECT_EQ(ScrambleFile(Bytes(names.main)), *Utf8ToCp1251(expected));
   EXPECT_EQ(Bytes(names.backpack), "");
   EXPECT_EQ(Bytes(names.bonus), "");
   EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));

