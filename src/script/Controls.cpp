@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
-#include <QTabWidget>
 
 #include "widgets/ListBox.h"
+#include "widgets/PageControl.h"
 #include "widgets/PictureBox.h"
 
 namespace controls {
@@ -16,9 +16,9 @@ namespace {
 std::string Str(const QString& text) { return text.toStdString(); }
 
 // A tab sheet lives in the tab control's stack, which hides the inactive ones.
-QTabWidget* TabControlOf(const QWidget* page) {
+PageControl* TabControlOf(const QWidget* page) {
   auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
-  return stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+  return stack ? qobject_cast<PageControl*>(stack->parentWidget()) : nullptr;
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ std::optional<ScriptValue> Property(const QWidget* widget, const std::string& pr
     if (auto* picture = qobject_cast<const PictureBox*>(widget)) return picture->Picture();
   }
   if (property == "ActivePage") {
-    if (auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+    if (auto* tabs = qobject_cast<const PageControl*>(widget)) {
       return tabs->currentWidget() ? Str(tabs->currentWidget()->objectName()) : std::string();
     }
   }

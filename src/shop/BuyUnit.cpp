@@ -2,12 +2,11 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
 
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
+#include "widgets/PageControl.h"
 #include "widgets/PictureBox.h"
 
 namespace {
@@ -64,10 +63,9 @@ TForm2::TForm2(Game& game) : Screen(game, "TForm2", 563, 324) {
   SetCancelButton(BackButton);
   connect(BackButton, &QPushButton::clicked, this, &TForm2::BackButtonClick);
 
-  PageControl = new QTabWidget(this);
+  PageControl = new ::PageControl(this);
   PageControl->setObjectName("PageControl");
   PageControl->setGeometry(0, 49, 563, 275);
-  PageControl->tabBar()->setCursor(Qt::PointingHandCursor);
   for (int i = 0; i < kShopCategoryCount; ++i) MakeTabSheet(static_cast<ShopCategory>(i));
   PageControl->setCurrentIndex(0);
 

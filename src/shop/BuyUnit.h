@@ -8,7 +8,7 @@
 
 class QLabel;
 class QPushButton;
-class QTabWidget;
+class PageControl;
 class ListBox;
 class PictureBox;
 
@@ -34,7 +34,7 @@ class TForm2 : public Screen {
 
   QLabel* MoneyLabel;
   QPushButton* BackButton;
-  QTabWidget* PageControl;
+  class PageControl* PageControl;
   std::array<ShopTab, kShopCategoryCount> Tabs;
   float PurchasePrice = 0;
 

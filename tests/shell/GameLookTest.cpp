@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 #include <cmath>
 
 #include "character/PersUnit.h"
@@ -15,6 +14,7 @@
 #include "shell/Question.h"
 #include "shop/BuyUnit.h"
 #include "support/TestGame.h"
+#include "widgets/PageControl.h"
 #include "world/StartUnit.h"
 
 namespace {
@@ -109,6 +109,29 @@ TEST_F(GameLook, NoTwoControlsOverlap) {
       }
     }
     screen->hide();
+  }
+}
+
+// Every named control stays inside its parent's frame: a list or a picture
+// cut off by the window's edge or by the shop's rows of tabs would show it.
+TEST_F(GameLook, EveryControlLiesWithinItsParent) {
+  const auto expectWithin = [](const Screen* screen) {
+    for (const QWidget* control : screen->findChildren<QWidget*>()) {
+      if (!control->isVisible() || control->objectName().startsWith("qt_")) continue;
+      if (control->objectName().isEmpty()) continue;
+      EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
+          << screen->objectName().toStdString() << ": " << control->objectName().toStdString();
+    }
+  };
+  for (Screen* screen : Screens()) {
+    screen->show();
+    expectWithin(screen);
+    screen->hide();
+  }
+  game->form2->show();
+  for (int page = 0; page < game->form2->PageControl->count(); ++page) {
+    game->form2->PageControl->setCurrentIndex(page);
+    expectWithin(game->form2);
   }
 }
 

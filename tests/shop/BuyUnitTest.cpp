@@ -1,11 +1,11 @@
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 
 #include "inventory/StockUnit.h"
 #include "shop/BuyUnit.h"
 #include "support/TestGame.h"
 #include "widgets/ListBox.h"
+#include "widgets/PageControl.h"
 #include "widgets/PictureBox.h"
 #include "world/StartUnit.h"
 

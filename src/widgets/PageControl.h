@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QWidget>
+#include <vector>
+
+class QStackedWidget;
+
+// Tab sheets with their tabs in as many rows as the captions need, so that every
+// tab stays in view; the sheets fill the rest of the frame.
+class PageControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PageControl(QWidget* parent);
+
+  // Adds `sheet` (now owned here) with a tab; returns its index.
+  int addTab(QWidget* sheet, const QString& caption);
+  int count() const;
+  QWidget* widget(int index) const;
+  int indexOf(const QWidget* sheet) const;
+  QString tabText(int index) const;
+  int currentIndex() const;
+  QWidget* currentWidget() const;
+  void setCurrentIndex(int index);
+  void setCurrentWidget(QWidget* sheet);
+  int rowCount() const { return rows_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void LayOutTabs();
+
+  QStackedWidget* stack_;
+  std::vector<QAbstractButton*> tabs_;
+  int rows_ = 0;
+};
+
+// One tab of a PageControl, drawn by the style like a tab bar's tab.
+class PageTab : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  PageTab(const QString& caption, QWidget* parent);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
