@@ -233,6 +233,7 @@ void TForm1::FormShow() {
   Fight.CurrentIndex = 1;
   Fight.AnyDefeated = 0;
   LoadFightPictures();
+  ShowSlotHints(state, AttFigure, kEmptySlot);
 
   Fight.LootChoice = 0;
   Fight.HurricaneActive = 0;
@@ -285,7 +286,6 @@ void TForm1::LoadFightPictures() {
   const GameState& state = game_.state;
   AttAvatarImage->Load(state.Avatar);
   ShowSlotPictures(state, AttFigure);
-  ShowSlotHints(state, AttFigure);
 
   for (const auto& picture : OpponentPictures(state.OpponentKind))
     Picture(QString("Def%1Image").arg(picture.slot))->Load(picture.path);

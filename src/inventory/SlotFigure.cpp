@@ -79,11 +79,11 @@ void ShowSlotPictures(const GameState& state, const SlotFigure& figure) {
   }
 }
 
-void ShowSlotHints(const GameState& state, const SlotFigure& figure) {
+void ShowSlotHints(const GameState& state, const SlotFigure& figure,
+                   std::string_view keepChainMailOn) {
   for (int i = 0; i < kEquipSlotCount; ++i) {
     const std::string& hint = state.*kEquipSlots[i].hint;
-    // An empty chain-mail hint (an old save) leaves the picture's hint alone.
-    if (IsChainMail(kEquipSlots[i]) && hint.empty()) continue;
+    if (IsChainMail(kEquipSlots[i]) && (hint.empty() || hint == keepChainMailOn)) continue;
     figure.pictures[i]->setToolTip(QString::fromStdString(hint));
   }
 }

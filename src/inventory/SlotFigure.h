@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <string_view>
 
 #include "state/GameState.h"
 
@@ -36,5 +37,8 @@ SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder,
 
 // Loads every slot's picture from GameState; the chain mail shows only while worn.
 void ShowSlotPictures(const GameState& state, const SlotFigure& figure);
-// Each slot's hint names what it holds, or "Пустой слот".
-void ShowSlotHints(const GameState& state, const SlotFigure& figure);
+// Each slot's hint names what it holds, or "Пустой слот". The chain mail's
+// picture keeps its hint when KolchHint is empty (an old save) or `keepChainMailOn`:
+// the fight leaves it alone while no chain mail is worn.
+void ShowSlotHints(const GameState& state, const SlotFigure& figure,
+                   std::string_view keepChainMailOn = "");

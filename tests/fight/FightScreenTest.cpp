@@ -101,12 +101,19 @@ TEST_F(FightScreen, PlayerPicturesCarryTheirSlotHints) {
 TEST_F(FightScreen, ChainMailShowsOnlyWhileWorn) {
   StartFight(12);
   EXPECT_FALSE(Visible(form->AttKolchImage));
+  // Without chain mail the picture takes no hint.
+  EXPECT_TRUE(form->AttKolchImage->toolTip().isEmpty());
   form->hide();
   game->state.Kolch = "image\\Кольчуга.bmp";
   game->state.KolchHint = "Кольчуга";
   StartFight(12);
   EXPECT_TRUE(Visible(form->AttKolchImage));
   EXPECT_EQ(Picture("AttKolchImage"), "image\\Кольчуга.bmp");
+  EXPECT_EQ(form->AttKolchImage->toolTip(), "Кольчуга");
+  form->hide();
+  game->state.KolchHint = kEmptySlot;
+  StartFight(12);
+  EXPECT_FALSE(Visible(form->AttKolchImage));
   EXPECT_EQ(form->AttKolchImage->toolTip(), "Кольчуга");
 }
 
