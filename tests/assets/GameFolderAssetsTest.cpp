@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QString>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <set>
 #include <string>
@@ -22,6 +20,7 @@
 #include "inventory/StockUnit.h"
 #include "items/ItemCatalogue.h"
 #include "state/GameState.h"
+#include "support/Files.h"
 #include "support/TestGame.h"
 #include "world/WorldMap.h"
 
@@ -67,9 +66,7 @@ std::set<std::string> LiteralPathsInSources(const std::string& folder,
   std::set<std::string> paths;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(MG_SOURCE_DIR)) {
     if (!entry.is_regular_file()) continue;
-    std::ifstream file(entry.path());
-    const std::string text((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
+    const std::string text = FileBytes(entry.path());
     for (std::sregex_iterator it(text.begin(), text.end(), literal), end; it != end; ++it) {
       paths.insert((*it)[1].str() + "\\" + (*it)[2].str());
     }

@@ -32,12 +32,6 @@ TEST(Cp1251, EveryByteDecodes) {
   EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(all)), all);
 }
 
-TEST(Cp1251, CountsCharactersNotBytes) {
-  EXPECT_EQ(CharacterCount("Вася"), 4u);
-  EXPECT_EQ(CharacterCount(""), 0u);
-  EXPECT_EQ(CharacterCount("ab"), 2u);
-}
-
 TEST(Format, FloatsInTheirShortestForm) {
   EXPECT_EQ(FormatFloat(2000.0f), "2000");
   EXPECT_EQ(FormatFloat(2087.5f), "2087.5");
@@ -83,27 +77,11 @@ TEST(Format, CountingWordsFollowTheGamesList) {
   EXPECT_EQ(stats(82), "Осталось: 82 статов.");
 }
 
+// The scenarios print and read every kind of value; here the escapes they do not meet.
 TEST(Json, QuotesAndEscapes) {
-  EXPECT_EQ(JsonQuote("image\\p0.bmp"), "\"image\\\\p0.bmp\"");
   EXPECT_EQ(JsonQuote("a\"b\nc"), "\"a\\\"b\\nc\"");
-  EXPECT_EQ(JsonQuote("Вася"), "\"Вася\"");
-  EXPECT_EQ(JsonValue(std::vector<std::string>{"Шлем слепоты", "Зелье ХП"}),
-            "[\"Шлем слепоты\",\"Зелье ХП\"]");
   EXPECT_EQ(JsonValue(std::vector<std::string>{}), "[]");
-  EXPECT_EQ(JsonValue(2087.5f), "2087.5");
-  EXPECT_EQ(JsonValue(true), "true");
-  EXPECT_EQ(JsonValue(-3), "-3");
-}
-
-TEST(Json, ParsesScalars) {
-  EXPECT_EQ(ParseJsonScalar("12"), ScriptValue(12));
-  EXPECT_EQ(ParseJsonScalar("2087.5"), ScriptValue(2087.5f));
-  EXPECT_EQ(ParseJsonScalar("false"), ScriptValue(false));
-  EXPECT_EQ(ParseJsonScalar("\"image\\\\1.bmp\""), ScriptValue(std::string("image\\1.bmp")));
   EXPECT_EQ(ParseJsonScalar("\"\\u0416\""), ScriptValue(std::string("Ж")));
-  EXPECT_FALSE(ParseJsonScalar("\"open").has_value());
-  EXPECT_FALSE(ParseJsonScalar("\"bad \\q\"").has_value());
-  EXPECT_FALSE(ParseJsonScalar("\"\\u12\"").has_value());
-  EXPECT_FALSE(ParseJsonScalar("twelve").has_value());
-  EXPECT_FALSE(ParseJsonScalar("").has_value());
+  for (const char* bad : {"\"open", "\"bad \\q\"", "\"\\u12\"", "twelve", ""})
+    EXPECT_FALSE(ParseJsonScalar(bad).has_value()) << bad;
 }

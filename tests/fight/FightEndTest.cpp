@@ -61,53 +61,36 @@ TEST_F(FightEnd, TheLevelsOfPlayerAndOpponentScaleAndShift) {
   }
 }
 
-TEST_F(FightEnd, ThresholdBelowOneAlwaysPays) {
-  Begin({20});
-  DefeatDraws(kNoLoot, 1, 0);
-  game->random.Force(7);  // the eighth item of the set
-  EndMove(40, 0);
-  EXPECT_EQ(Fight().ItemThreshold, -11);  // 84 − 5 × 19
-  EXPECT_EQ(Backpack(), (Lines{"Шлем тьмы"}));
-  EXPECT_TRUE(Shown("Вы нашли шлем тьмы."));
-}
-TEST_F(FightEnd, GemsGoToTheBackpack) {
+// Gems and the one-item set draw no choice: the next draw sets the next attack.
+TEST_F(FightEnd, LootGoesToTheBackpackNamedInTheAccusative) {
   const struct {
-    int group;
+    int kind, level;
     std::array<int, 7> rolls;
+    int group, nextDraw;
+    bool choice;
     const char* item;
     const char* message;
   } cases[] = {
-      {1, {1, 1, 91, 1, 1, 1, 1}, "Рубин [1]", "Вы нашли рубин [1]."},
-      {3, {1, 1, 1, 91, 1, 1, 1}, "Изумруд [1]", "Вы нашли изумруд [1]."},
-      {5, {1, 96, 1, 1, 1, 1, 1}, "Алмаз [1]", "Вы нашли алмаз [1]."},
+      {2, 1, {1, 1, 91, 1, 1, 1, 1}, 1, 3, false, "Рубин [1]", "Вы нашли рубин [1]."},
+      {2, 1, {1, 1, 1, 91, 1, 1, 1}, 3, 3, false, "Изумруд [1]", "Вы нашли изумруд [1]."},
+      {2, 1, {1, 96, 1, 1, 1, 1, 1}, 5, 3, false, "Алмаз [1]", "Вы нашли алмаз [1]."},
+      {15, 15, {83, 1, 1, 1, 1, 1, 1}, 1, 3, true, "Броня льда", "Вы нашли броню льда."},
+      // The item threshold 84 − 5 × 19 is below one: any roll wins.
+      {20, 1, kNoLoot, 1, 7, true, "Шлем тьмы", "Вы нашли шлем тьмы."},
+      {21, 21, {90, 1, 1, 1, 1, 1, 1}, 1, 14, false, "Алебарда друга", "Вы нашли алебарду друга."},
   };
   for (const auto& c : cases) {
-    Begin({2});
+    SCOPED_TRACE(c.item);
+    Begin({c.kind}, c.level);
     DefeatDraws(c.rolls, c.group, 0);
+    game->random.Force(c.nextDraw);
     EndMove(40, 0);
     EXPECT_EQ(Backpack(), (Lines{c.item}));
-    EXPECT_EQ(Events()[3], Info(c.message));
+    EXPECT_TRUE(Shown(c.message));
+    if (!c.choice) {
+      EXPECT_EQ(game->form3->EncounterCountdown, c.nextDraw + 15);
+    }
   }
-}
-
-TEST_F(FightEnd, SetItemsAreChosenAndNamedInTheAccusative) {
-  Begin({15}, 15);
-  DefeatDraws({83, 1, 1, 1, 1, 1, 1}, 1, 0);
-  game->random.Force(3);  // 3 mod 3: the first item
-  EndMove(40, 0);
-  EXPECT_EQ(Fight().LootChoice, 1);
-  EXPECT_EQ(Backpack(), (Lines{"Броня льда"}));
-  EXPECT_TRUE(Shown("Вы нашли броню льда."));
-}
-
-TEST_F(FightEnd, TheFriendsHalberdNeedsNoChoice) {
-  Begin({21}, 21);
-  DefeatDraws({90, 1, 1, 1, 1, 1, 1}, 1, 0);
-  game->random.Force(14);  // straight to the next countdown
-  EndMove(40, 0);
-  EXPECT_EQ(Backpack(), (Lines{"Алебарда друга"}));
-  EXPECT_TRUE(Shown("Вы нашли алебарду друга."));
-  EXPECT_EQ(game->form3->EncounterCountdown, 29);
 }
 
 TEST_F(FightEnd, TheMasterIsNeitherScaledNorShifted) {

@@ -6,6 +6,7 @@
 
 namespace {
 
+// The fight screen's tests switch through whole fights; here the rule's edges.
 class FightStateTest : public ::testing::Test {
  protected:
   // Three fixed kinds: no draws, known values.
@@ -50,31 +51,6 @@ TEST_F(FightStateTest, ThirdAndSecondAreGeneratedBeforeTheFirst) {
   EXPECT_EQ(state.OpponentKind, 1);
 }
 
-TEST_F(FightStateTest, StoreWritesTheWorkingCopyBack) {
-  StartFight(12, 13, 0);
-  fight.CurrentOpponent.CurHP = -7;
-  fight.CurrentOpponent.Ulov = 5;
-  StoreCurrentOpponent(fight);
-  EXPECT_EQ(fight.OpponentSlots[1].CurHP, -7);
-  EXPECT_EQ(fight.OpponentSlots[1].Ulov, 5);
-  EXPECT_EQ(fight.OpponentSlots[2].CurHP, 3300);
-}
-
-TEST_F(FightStateTest, SwitchingGoesRoundTheLivingOpponents) {
-  StartFight(12, 13, 14);
-  SwitchOpponent(fight, state, attackers);
-  EXPECT_EQ(fight.CurrentIndex, 2);
-  EXPECT_EQ(fight.CurrentOpponent.Name, "Дозорный леса");
-  EXPECT_EQ(state.OpponentKind, 13);
-  SwitchOpponent(fight, state, attackers);
-  EXPECT_EQ(fight.CurrentIndex, 3);
-  EXPECT_EQ(state.OpponentKind, 14);
-  SwitchOpponent(fight, state, attackers);
-  EXPECT_EQ(fight.CurrentIndex, 1);
-  EXPECT_EQ(state.OpponentKind, 12);
-  EXPECT_FALSE(AtMostOneAlive(fight));
-}
-
 TEST_F(FightStateTest, SwitchingSkipsBeatenOpponents) {
   StartFight(12, 13, 14);
   fight.OpponentSlots[2].CurHP = 0;
@@ -87,15 +63,6 @@ TEST_F(FightStateTest, SwitchingSkipsBeatenOpponents) {
   EXPECT_TRUE(AtMostOneAlive(fight));
 }
 
-TEST_F(FightStateTest, SwitchingFromTheSecondFallsBackToTheFirst) {
-  StartFight(12, 13, 14);
-  SwitchOpponent(fight, state, attackers);
-  fight.OpponentSlots[3].CurHP = 0;
-  SwitchOpponent(fight, state, attackers);
-  EXPECT_EQ(fight.CurrentIndex, 1);
-  EXPECT_FALSE(AtMostOneAlive(fight));
-}
-
 TEST_F(FightStateTest, TwoAttackersSwitchBackAndForth) {
   StartFight(12, 13, 0);
   SwitchOpponent(fight, state, attackers);
@@ -105,28 +72,6 @@ TEST_F(FightStateTest, TwoAttackersSwitchBackAndForth) {
   EXPECT_FALSE(AtMostOneAlive(fight));
   fight.OpponentSlots[2].CurHP = 0;
   EXPECT_TRUE(AtMostOneAlive(fight));
-}
-
-TEST_F(FightStateTest, BaseStatsRestoreTheTenValuesButNotHitPoints) {
-  state.AttPower = 40;
-  state.AttOD = 100;
-  const BaseStatValues base = CaptureBaseStats(state);
-  state.AttPower = 60;
-  state.AttOD = 125;
-  state.AttStoi = 9;
-  state.MoveAttHP = 80;
-  RestoreBaseStats(base, state);
-  EXPECT_EQ(state.AttPower, 40);
-  EXPECT_EQ(state.AttOD, 100);
-  EXPECT_EQ(state.AttStoi, 1);
-  EXPECT_EQ(state.MoveAttHP, 80);
-}
-
-TEST(StrikeCostTest, ThirdAndFourthStrikesCostMore) {
-  EXPECT_EQ(StrikeCost(0), 30);
-  EXPECT_EQ(StrikeCost(1), 30);
-  EXPECT_EQ(StrikeCost(2), 45);
-  EXPECT_EQ(StrikeCost(3), 45);
 }
 
 }  // namespace

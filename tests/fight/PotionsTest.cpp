@@ -85,18 +85,3 @@ TEST_F(Potions, AnUnknownNameIsDroppedSilently) {
   EXPECT_TRUE(Events().empty());
 }
 
-TEST_F(Potions, EveryBoostIsUndoneAtTheEnd) {
-  BeginCarrying({{"SodPoyas1", "Зелье подвижности"},
-                 {"SodPoyas2", "Зелье панциря"},
-                 {"SodPoyas3", "Зелье ХП"},
-                 {"SodKarman", "Свиток величия"}});
-  for (PictureBox* picture : {Screen().AttSodPoyas1Image, Screen().AttSodPoyas2Image,
-                              Screen().AttSodPoyas3Image, Screen().AttSodKarmanImage}) {
-    picture->Click();
-  }
-  EXPECT_EQ(State().AttOD, 125);
-  EXPECT_EQ(State().MoveAttHP, 63);
-  Screen().BackButton->click();
-  ExpectRestored();
-  EXPECT_EQ(State().SodPoyas1Hint, "Пустой слот");
-}

@@ -74,18 +74,6 @@ TEST(DamageTableTest, RowsAndArmourAtOrAboveTheDamage) {
   }
 }
 
-TEST(ContestTest, ANewCharacterNeverDodgesARat) {
-  GameState player;
-  OpponentRecord rat;
-  rat.Dexterity = 50;
-  rat.Toch = 230;
-  rat.GoodLuck = 50;
-  EXPECT_NEAR(ContestRatio(Contest::PlayerDodges, player, rat), 0.353f, 0.001f);
-  Random random;
-  Force(random, {49});
-  EXPECT_FALSE(ContestCheck(Contest::PlayerDodges, player, rat, random));
-}
-
 TEST(ContestTest, EqualSidesNeverDodgeBreakOneInFiveCriticalOneInTen) {
   GameState player;
   MakeEven(player);
@@ -326,17 +314,6 @@ TEST_F(ResolveMoveTest, ThePlayerStrikesOnWhenEitherSideIsBeaten) {
   EXPECT_EQ(fight.CurrentOpponent.CurHP, 10 - 25);
   EXPECT_EQ(log.PlayerLines,
             (Lines{"Вы поразили на -25 (в голову).", "Соперник заблокировал удар (в торс)."}));
-}
-
-TEST_F(ResolveMoveTest, HurricaneThenPoisonShareOneEmptyLine) {
-  fight.CurrentOpponent = EvenOpponent(1);
-  fight.HurricaneActive = 1;
-  fight.PoisonActive = 1;
-  const MoveLog log = Resolve({0, 0, 0, 0, 0});
-  EXPECT_EQ(log.PlayerLines,
-            (Lines{"", "Ураган поразил соперника на -250.", "Яд поразил соперника на -75."}));
-  EXPECT_EQ(fight.CurrentOpponent.CurHP, 675);
-  EXPECT_EQ(state.DamageDealt, 325);
 }
 
 TEST_F(ResolveMoveTest, PoisonAloneRoundsHalfUp) {

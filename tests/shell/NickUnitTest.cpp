@@ -11,6 +11,7 @@
 #include "shop/BuyUnit.h"
 #include "state/SaveFiles.h"
 #include "state/ScrambleFile.h"
+#include "support/Files.h"
 #include "support/TestGame.h"
 #include "world/StartUnit.h"
 
@@ -19,8 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kRegistered = R"(message "Off-Line Morrowgate" none "Ваш ник зарегистрирован.")";
-const std::string kLoaded =
-    R"(message "Off-Line Morrowgate" none "Вы зашли под ранее зарегистрированным ником.")";
 
 // What a successful login of Вася shows, with the sound on.
 std::vector<std::string> EnteredAsVasya(const std::string& message) {
@@ -54,18 +53,10 @@ class Login : public TestGame {
   }
 
   std::string Bytes(const std::string& gamePath) const {
-    std::ifstream in(game->folder.Resolve(gamePath), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return FileBytes(game->folder.Resolve(gamePath));
   }
 
-  std::vector<std::string> SaveFolder() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(root / "save")) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> SaveFolder() const { return FileNames(root / "save"); }
 
   // Registers and saves Вася, then starts a new run.
   void SavedVasya() {
@@ -153,6 +144,7 @@ TEST_F(Login, ANewNickIsRegisteredAndEntersTheGame) {
   EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
   EXPECT_EQ(Bytes("save\\Вася.l1"), "");
 }
+
 TEST_F(Login, AnEmptyMainFileIsANewNick) {
   fs::create_directories(root / "save");
   std::ofstream(root / "save" / "Вася.par");

@@ -1,16 +1,7 @@
-#include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <fstream>
-#include <iterator>
 
 #include "core/Cp1251.h"
-#include "state/SaveFiles.h"
-#include "state/ScrambleFile.h"
-
-namespace fs = std::filesystem;
+#include "state/SaveFilesFixture.h"
 
 namespace {
 
@@ -33,85 +24,6 @@ const std::string kNewCharacterFile =
     "NaruchiHint=Пустой слот;PerchiHint=Пустой слот;ShitHint=Пустой слот;"
     "Kolco1Hint=Пустой слот;Kolco2Hint=Пустой слот;BronyaHint=Пустой слот;"
     "KolchHint=Пустой слот";
-
-GameState NewCharacter() {
-  GameState state;
-  state.Nick = "Вася";
-  state.Password = "secret";
-  return state;
-}
-
-// Every saved member set to a value unlike the new character's.
-GameState Veteran() {
-  GameState state = NewCharacter();
-  int n = 0;
-  for (const MemberInfo& info : SavedMembers()) {
-    ++n;
-    if (auto p = std::get_if<int GameState::*>(&info.member)) state.*(*p) = n * 7 + 3;
-    if (auto p = std::get_if<std::string GameState::*>(&info.member)) {
-      state.*(*p) = "Ёлка " + std::to_string(n);
-    }
-  }
-  state.Nick = "Вася";
-  state.Password = "secret";
-  state.Version = "0.5";
-  state.Money = 1234.5f;
-  return state;
-}
-
-fs::path FreshFolder() {
-  static std::atomic<int> counter{0};
-  const fs::path root = fs::temp_directory_path() /
-                        ("mg-save-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-  fs::remove_all(root);
-  fs::create_directories(root);
-  return root;
-}
-
-class SaveFiles : public ::testing::Test {
- protected:
-  SaveFiles() : root(FreshFolder()), folder(root) {}
-  ~SaveFiles() override { fs::remove_all(root); }
-
-  fs::path Path(const std::string& gamePath) const { return folder.Resolve(gamePath); }
-
-  std::string Bytes(const std::string& gamePath) const {
-    std::ifstream in(Path(gamePath), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
-  void WriteScrambled(const std::string& gamePath, const std::string& plain) const {
-    fs::create_directories(Path("save"));
-    std::ofstream(Path(gamePath), std::ios::binary) << ScrambleFile(plain);
-  }
-
-  std::optional<std::string> Save(const GameState& state, std::vector<std::string> backpack = {},
-                                  std::vector<std::string> bonus = {}, char decimalPoint = '.') {
-    return WriteSavedGame(folder, names,
-                          {SavedValues(state, SavedMembers(), decimalPoint), backpack, bonus});
-  }
-
-  // Opens and loads as the login does, from a new character.
-  std::optional<std::string> Load(LoadedGame& loaded) {
-    const OpenedMainFile opened = OpenMainFile(folder, names);
-    if (opened.kind != OpenedMainFile::Kind::Known) return "not a known nick: " + opened.problem;
-    loaded.state = NewCharacter();
-    return ReadSavedGame(folder, names, opened.values, loaded);
-  }
-
-  std::vector<std::string> SaveFolder() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(Path("save"))) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  fs::path root;
-  GameFolder folder;
-  SaveFileNames names = SaveFilesOf("Вася");
-};
 
 }  // namespace
 

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+
+#include "state/MemberTable.h"
+#include "state/SaveFiles.h"
+#include "state/ScrambleFile.h"
+#include "support/Files.h"
+
+namespace fs = std::filesystem;
+
+// The new character Вася with his password.
+inline GameState NewCharacter() {
+  GameState state;
+  state.Nick = "Вася";
+  state.Password = "secret";
+  return state;
+}
+
+// Every saved member set to a value unlike the new character's.
+inline GameState Veteran() {
+  GameState state = NewCharacter();
+  int n = 0;
+  for (const MemberInfo& info : SavedMembers()) {
+    ++n;
+    if (auto p = std::get_if<int GameState::*>(&info.member)) state.*(*p) = n * 7 + 3;
+    if (auto p = std::get_if<std::string GameState::*>(&info.member)) {
+      state.*(*p) = "Ёлка " + std::to_string(n);
+    }
+  }
+  state.Nick = "Вася";
+  state.Password = "secret";
+  state.Version = "0.5";
+  state.Money = 1234.5f;
+  return state;
+}
+
+inline fs::path FreshFolder() {
+  static std::atomic<int> counter{0};
+  const fs::path root = fs::temp_directory_path() /
+                        ("mg-save-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+  fs::remove_all(root);
+  fs::create_directories(root);
+  return root;
+}
+
+class SaveFiles : public ::testing::Test {
+ protected:
+  SaveFiles() : root(FreshFolder()), folder(root) {}
+  ~SaveFiles() override { fs::remove_all(root); }
+
+  fs::path Path(const std::string& gamePath) const { return folder.Resolve(gamePath); }
+
+  std::string Bytes(const std::string& gamePath) const { return FileBytes(Path(gamePath)); }
+
+  void Write(const std::string& gamePath, const std::string& bytes) const {
+    fs::create_directories(Path("save"));
+    std::ofstream(Path(gamePath), std::ios::binary | std::ios::trunc) << bytes;
+  }
+  void WriteScrambled(const std::string& gamePath, const std::string& plain) const {
+    Write(gamePath, ScrambleFile(plain));
+  }
+  std::string Plain(const std::string& gamePath) const { return ScrambleFile(Bytes(gamePath)); }
+
+  std::optional<std::string> Save(const GameState& state, std::vector<std::string> backpack = {},
+                                  std::vector<std::string> bonus = {}, char decimalPoint = '.') {
+    return WriteSavedGame(folder, names,
+                          {SavedValues(state, SavedMembers(), decimalPoint), backpack, bonus});
+  }
+
+  // Opens and loads as the login does, from a new character: the problem, or none
+  // for a loaded game; a file the login takes for a new nick reads as "new nick".
+  std::optional<std::string> Load(LoadedGame& loaded) const {
+    const OpenedMainFile opened = OpenMainFile(folder, names);
+    if (opened.kind == OpenedMainFile::Kind::NewNick) return "new nick";
+    if (opened.kind == OpenedMainFile::Kind::Unreadable) return opened.problem;
+    loaded.state = NewCharacter();
+    return ReadSavedGame(folder, names, opened.values, loaded);
+  }
+  std::optional<std::string> Load() const {
+    LoadedGame loaded;
+    return Load(loaded);
+  }
+
+  std::vector<std::string> SaveFolder() const { return FileNames(Path("save")); }
+
+  fs::path root;
+  GameFolder folder;
+  SaveFileNames names = SaveFilesOf("Вася");
+};
