@@ -224,14 +224,11 @@ TEST_F(FightEnd, SurrenderIsALossWithoutExperience) {
   ExpectRestored();
 }
 
-TEST_F(FightEnd, EscapeSurrenders) {
+TEST_F(FightEnd, EscapeAndStayingAfterTheCloseBoxSurrender) {
   Begin({1});
   Screen().FormKeyPress(27);
   EXPECT_EQ(State().Lose, 1);
   ExpectRestored();
-}
-
-TEST_F(FightEnd, ClosingAndStayingIsASurrender) {
   Begin({1});
   State().MoveAttHP = 1;
   AnswerConfirmation(false);
