@@ -47,6 +47,7 @@ TEST_F(Inventory, LabelsShowTheValuesAndThePointsLeft) {
   const std::pair<QLabel*, const char*> labels[] = {{form->PowerLabel, "Сила: 26"},
                                                     {form->KickLabel, "Удар: 1"},
                                                     {form->StoiLabel, "Стойкость: 1"},
+                                                    {form->HealthLabel, "Здоровье: 5"},
                                                     {form->UluchLabel, "Остался: 1 стат."}};
   for (const auto& [label, text] : labels) EXPECT_EQ(label->text().toStdString(), text);
   EXPECT_TRUE(controls::OwnVisible(form->DexterityButton));

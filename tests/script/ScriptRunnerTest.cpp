@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <sstream>
 
 #include "script/ScriptRunner.h"
+#include "shell/NickUnit.h"
 #include "support/TestGame.h"
 #include "world/StartUnit.h"
 
@@ -41,4 +43,11 @@ TEST_F(Script, ErrorsStopTheScriptWithStatusTwo) {
   // Hidden controls ignore clicks.
   EXPECT_EQ(Run("# a comment\n\nclick TForm3.ProfButton\nclick TForm3.TimeLabel\necho after\n"), 0);
   EXPECT_EQ(Events(), (Lines{"echo after"}));
+}
+
+TEST_F(Script, PasteCutsAtTheLengthLimit) {
+  EXPECT_EQ(Run("paste TForm4.Edit2 0123456789abcdefgh\n"), 0);
+  EXPECT_EQ(game->form4->Edit2->text(), "0123456789abcde");
+  EXPECT_EQ(Run("paste TForm4.Edit2 \n"), 0);
+  EXPECT_EQ(game->form4->Edit2->text(), "");
 }

@@ -102,6 +102,14 @@ TEST_F(Login, CharactersTheSaveFilesCannotHoldClearEitherBox) {
   EXPECT_EQ(game->form4->Edit2->text(), "a/b:c");
 }
 
+TEST_F(Login, BoxesTakeTenAndFifteenCharacters) {
+  Type(game->form4->Edit1, "абвгдежзийк");
+  Type(game->form4->Edit2, "0123456789abcdefg");
+  EXPECT_EQ(game->form4->Edit1->text(), "абвгдежзий");
+  EXPECT_EQ(game->form4->Edit2->text(), "0123456789abcde");
+  EXPECT_EQ(game->form4->Edit2->echoMode(), QLineEdit::Password);
+}
+
 TEST_F(Login, EmptyAndShortFieldsAreRefusedInTheirOrder) {
   LogIn("", "secret");
   ExpectRefusedAndStillAtLogin("Нужно ввести ник и пароль.");
@@ -114,7 +122,6 @@ TEST_F(Login, EmptyAndShortFieldsAreRefusedInTheirOrder) {
   ExpectRefusedAndStillAtLogin("Ник и пароль должны состоять минимум из трёх символов.");
   EXPECT_EQ(game->state.Password, "se");
   EXPECT_FALSE(fs::exists(root / "save"));
-  EXPECT_EQ(game->form4->Edit2->echoMode(), QLineEdit::Password);
 }
 
 TEST_F(Login, ANickOfSpacesOnlyIsRefusedButSpacesInsideAreKept) {

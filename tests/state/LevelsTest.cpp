@@ -37,12 +37,13 @@ TEST(LevelTable, EveryLevelFromTwoToTwentyFiveHasExactlyOneReward) {
 
 TEST(CheckLevelUp, RisesOneLevelPerCallOnceBothExperiencesReachTheThreshold) {
   GameState state = WithExperience(2000, 499);
+  state.NumRub = 3;
   int flag = 0;
   CheckLevelUp(state, flag);
   EXPECT_EQ(state.AttLevel, 1);
+  EXPECT_EQ(state.NumRub, 3);  // only a new level clears the wood cuttings
   EXPECT_EQ(flag, 0);
   state.PointPeace = 500;
-  state.NumRub = 3;
   CheckLevelUp(state, flag);
   EXPECT_EQ(state.AttLevel, 2);
   EXPECT_EQ(state.PointLev, 6625);
