@@ -28,7 +28,6 @@ QSize PageTab::sizeHint() const {
 void PageTab::paintEvent(QPaintEvent*) {
   QStyleOptionTab option;
   option.initFrom(this);
-  option.text = text();
   option.shape = QTabBar::RoundedNorth;
   option.position = QStyleOptionTab::Middle;
   if (isChecked()) option.state |= QStyle::State_Selected;
@@ -36,8 +35,8 @@ void PageTab::paintEvent(QPaintEvent*) {
   // The style draws the tab; the caption is centred here, since the style's
   // own label margins are wider than a row of sixteen tabs allows.
   style()->drawControl(QStyle::CE_TabBarTabShape, &option, &painter, this);
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(rect(), Qt::AlignCenter, text());
 }
 
@@ -79,36 +78,42 @@ void PageControl::setCurrentWidget(QWidget* sheet) { setCurrentIndex(indexOf(she
 
 void PageControl::resizeEvent(QResizeEvent*) { LayOutTabs(); }
 
-// Fills rows from the top, each as far as the width allows, then widens the
-// tabs of every row to fill it, as a multi-line tab control does.
-void PageControl::LayOutTabs() {
-  std::vector<std::vector<QAbstractButton*>> rows(1);
+// Fills rows from the top, each as far as the width allows.
+std::vector<std::vector<QAbstractButton*>> PageControl::TabRows() const {
+  std::vector<std::vector<QAbstractButton*>> rows;
   int used = 0;
   for (QAbstractButton* tab : tabs_) {
-    const int width = tab->sizeHint().width();
-    if (used > 0 && used + width > this->width()) {
+    const int tabWidth = tab->sizeHint().width();
+    if (rows.empty() || used + tabWidth > width()) {
       rows.emplace_back();
       used = 0;
     }
     rows.back().push_back(tab);
-    used += width;
+    used += tabWidth;
   }
-  rows_ = tabs_.empty() ? 0 : static_cast<int>(rows.size());
+  return rows;
+}
+
+// Widens the tabs of a row to fill it, as a multi-line tab control does.
+void PageControl::PlaceRow(const std::vector<QAbstractButton*>& row, int top, int height) {
+  int natural = 0;
+  for (const QAbstractButton* tab : row) natural += tab->sizeHint().width();
+  const int spare = width() - natural;
+  const int count = static_cast<int>(row.size());
+  int left = 0;
+  for (int i = 0; i < count; ++i) {
+    const int share = spare * (i + 1) / count - spare * i / count;
+    const int tabWidth = row[i]->sizeHint().width() + share;
+    row[i]->setGeometry(left, top, tabWidth, height);
+    left += tabWidth;
+  }
+}
+
+void PageControl::LayOutTabs() {
+  const auto rows = TabRows();
+  rows_ = static_cast<int>(rows.size());
   const int rowHeight = tabs_.empty() ? 0 : tabs_.front()->sizeHint().height();
-  for (int r = 0; r < rows_; ++r) {
-    int natural = 0;
-    for (QAbstractButton* tab : rows[r]) natural += tab->sizeHint().width();
-    const int spare = width() - natural;
-    int left = 0;
-    for (std::size_t i = 0; i < rows[r].size(); ++i) {
-      QAbstractButton* tab = rows[r][i];
-      const int share = spare * static_cast<int>(i + 1) / static_cast<int>(rows[r].size()) -
-                        spare * static_cast<int>(i) / static_cast<int>(rows[r].size());
-      const int tabWidth = tab->sizeHint().width() + share;
-      tab->setGeometry(left, r * rowHeight, tabWidth, rowHeight);
-      left += tabWidth;
-    }
-  }
+  for (int r = 0; r < rows_; ++r) PlaceRow(rows[r], r * rowHeight, rowHeight);
   const int top = rows_ * rowHeight;
   stack_->setGeometry(2, top + 2, width() - 4, height() - top - 4);
 }

@@ -32,6 +32,8 @@ class PageControl : public QWidget {
 
  private:
   void LayOutTabs();
+  std::vector<std::vector<QAbstractButton*>> TabRows() const;
+  void PlaceRow(const std::vector<QAbstractButton*>& row, int top, int height);
 
   QStackedWidget* stack_;
   std::vector<QAbstractButton*> tabs_;
