@@ -4,8 +4,12 @@
 #include <cmath>
 
 std::string FormatFloat(float value, char decimalPoint) {
+  // Plain digits, never an exponent: the shortest digits that read back to the
+  // same float, written out in full ("100000", not "1e+05"). The largest float
+  // has 39 whole digits, the smallest 45 places: both fit the buffer.
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   std::string text(buffer, result.ptr);
   for (char& ch : text) {
     if (ch == '.') ch = decimalPoint;

@@ -40,6 +40,27 @@ TEST(Format, FloatsInTheirShortestForm) {
   EXPECT_EQ(FormatFloat(-12.5f), "-12.5");
 }
 
+TEST(Format, LargeAndSmallFloatsInPlainDigits) {
+  EXPECT_EQ(FormatFloat(100000.0f), "100000");
+  EXPECT_EQ(FormatFloat(3000000.0f), "3000000");
+  EXPECT_EQ(FormatFloat(10000000.0f), "10000000");
+  EXPECT_EQ(FormatFloat(1234567.5f, ','), "1234567,5");
+  EXPECT_EQ(FormatFloat(0.5f), "0.5");
+  EXPECT_EQ(FormatFloat(0.00001f), "0.00001");
+  // Still the float's shortest digits, and they read back to the same float.
+  for (float value : {100000.0f, 16777217.0f, 3.4e38f, 1e-45f, 0.1f, 99999.99f}) {
+    const std::string text = FormatFloat(value);
+    EXPECT_EQ(text.find_first_of("eE"), std::string::npos) << text;
+    EXPECT_EQ(ParseFloat(text), value) << text;
+  }
+}
+
+TEST(Format, ReadsTheExponentFormOlderSavesHold) {
+  EXPECT_EQ(ParseFloat("1e+05"), 100000.0f);
+  EXPECT_EQ(ParseFloat("3e+06"), 3000000.0f);
+  EXPECT_EQ(ParseFloat("1,5e+06"), 1500000.0f);
+}
+
 TEST(Format, ParsesEitherDecimalSeparator) {
   EXPECT_EQ(ParseFloat("2087.5"), 2087.5f);
   EXPECT_EQ(ParseFloat("2087,5"), 2087.5f);

@@ -203,6 +203,16 @@ TEST_F(Inventory, SellingTheLastLineEmptiesTheDescription) {
   EXPECT_TRUE(Description().empty());
 }
 
+TEST_F(Inventory, ASaleReachingAMillionShowsPlainDigits) {
+  game->state.Money = 999900;
+  Backpack({"Поленья (5 штук)"});
+  Choose(0);
+  form->SellButton->click();
+  EXPECT_EQ(Events(), (Lines{R"(sound sound\Продать.wav)",
+                             R"(message "Off-Line Morrowgate" none "Вещь продана за 100 руб.")"}));
+  EXPECT_EQ(form->MoneyLabel->text().toStdString(), "У вас: 1000000 руб.");
+}
+
 TEST_F(Inventory, GemsGoIntoTheBonusesAndBack) {
   Backpack({"Алмаз [2]", "Шлем слепоты"});
   Choose(0);

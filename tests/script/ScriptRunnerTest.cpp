@@ -45,6 +45,12 @@ TEST_F(Script, ErrorsStopTheScriptWithStatusTwo) {
   EXPECT_EQ(Events(), (Lines{"echo after"}));
 }
 
+TEST_F(Script, GetPrintsLargeSumsInPlainDigits) {
+  game->state.Money = 10000000;
+  EXPECT_EQ(Run("get GameState.Money\n"), 0);
+  EXPECT_EQ(Events(), (Lines{"GameState.Money = 10000000"}));
+}
+
 TEST_F(Script, PasteCutsAtTheLengthLimit) {
   EXPECT_EQ(Run("paste TForm4.Edit2 0123456789abcdefgh\n"), 0);
   EXPECT_EQ(game->form4->Edit2->text(), "0123456789abcde");

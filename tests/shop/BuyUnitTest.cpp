@@ -78,6 +78,21 @@ TEST_F(Shop, ChoosingNoLineKeepsTheChosenKind) {
   EXPECT_EQ(Tab(ShopCategory::Mech).ListBox->Line(0), "Цена: 750 рублей");
 }
 
+TEST_F(Shop, ASixDigitSumShowsInPlainDigits) {
+  game->state.Money = 100150;
+  Open();
+  EXPECT_EQ(Money(), "У вас: 100150 руб.");
+  const auto& helmets = ShopKinds(ShopCategory::Shlem);
+  const auto blindness = std::find_if(helmets.begin(), helmets.end(), [](const ItemKind* kind) {
+    return kind->name == "Шлем слепоты";
+  });
+  ASSERT_NE(blindness, helmets.end());
+  Choose(ShopCategory::Shlem, static_cast<int>(blindness - helmets.begin()));
+  Buy(ShopCategory::Shlem);
+  EXPECT_EQ(game->state.Money, 100000.0f);
+  EXPECT_EQ(Money(), "У вас: 100000 руб.");
+}
+
 TEST_F(Shop, AChosenNameOutsideTheCatalogueIsNotSold) {
   Open();
   ASSERT_TRUE(game->bindings.Set("TForm2.AmuletChosenName", ScriptValue(std::string("Камень"))));

@@ -25,6 +25,14 @@ const std::string kNewCharacterFile =
     "Kolco1Hint=Пустой слот;Kolco2Hint=Пустой слот;BronyaHint=Пустой слот;"
     "KolchHint=Пустой слот";
 
+// A file's text from lines parted by ';', each ended by CR LF.
+std::string WithLineEnds(std::string parted) {
+  parted += ";";
+  for (std::size_t at = 0; (at = parted.find(';', at)) != std::string::npos;)
+    parted.replace(at, 1, "\r\n");
+  return parted;
+}
+
 }  // namespace
 
 TEST(NameValueList, FindsKeysWithCaseIgnoredAndTheFirstLineWins) {
@@ -80,10 +88,7 @@ TEST_F(SaveFiles, ANewCharactersFileHoldsItsKeysInOrder) {
   ASSERT_EQ(WriteSavedGame(folder, names,
                            {SavedValues(NewCharacter(), RegistrationMembers(), '.'), {}, {}}),
             std::nullopt);
-  std::string expected = kNewCharacterFile + ";";
-  for (std::size_t at = 0; (at = expected.find(';', at)) != std::string::npos;)
-    expected.replace(at, 1, "\r\n");
-  EXPECT_EQ(ScrambleFile(Bytes(names.main)), *Utf8ToCp1251(expected));
+  EXPECT_EQ(ScrambleFile(Bytes(names.main)), *Utf8ToCp1251(WithLineEnds(kNewCharacterFile)));
   EXPECT_EQ(Bytes(names.backpack), "");
   EXPECT_EQ(Bytes(names.bonus), "");
   EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
@@ -123,6 +128,19 @@ TEST_F(SaveFiles, MoneyReadsWithEitherSeparator) {
     ASSERT_EQ(Load(loaded), std::nullopt);
     EXPECT_FLOAT_EQ(loaded.state.Money, 0.5f) << separator;
   }
+}
+
+TEST_F(SaveFiles, LargeSumsAreWrittenInPlainDigitsAndOldExponentsStillLoad) {
+  GameState state = NewCharacter();
+  state.Money = 3000000.0f;
+  EXPECT_EQ(SavedValues(state, SavedMembers(), '.').Value("Money"), "3000000");
+  // Older builds wrote large sums with an exponent; such a file still loads.
+  std::string file = kNewCharacterFile;
+  file.replace(file.find("Money=2000"), 10, "Money=1e+05");
+  WriteScrambled(names.main, *Utf8ToCp1251(WithLineEnds(file)));
+  LoadedGame loaded;
+  ASSERT_EQ(Load(loaded), std::nullopt);
+  EXPECT_EQ(loaded.state.Money, 100000.0f);
 }
 
 TEST_F(SaveFiles, MissingEmptyOrPasswordlessMainFilesAreNewNicks) {
