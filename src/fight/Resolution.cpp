@@ -125,9 +125,10 @@ static_assert(ContestsInOrder());
 
 const ContestRow& ContestRowOf(Contest contest) { return kContests[static_cast<int>(contest)]; }
 
-float WeightedSum(const Fighter& f, const Weighing& w) {
-  return static_cast<float>(f.*w.a) + static_cast<float>(f.*w.b * 2) / 15.0f +
-         static_cast<float>(f.*w.c / 3);
+// Summed in double: only the ratio and the final value are floats, so an exact
+// ratio such as 248.4 / 165.6 = 1.5 stays exact.
+double WeightedSum(const Fighter& f, const Weighing& w) {
+  return f.*w.a + (f.*w.b * 2) / 15.0 + f.*w.c / 3;
 }
 
 int Truncate(float value) { return static_cast<int>(value); }
@@ -233,11 +234,11 @@ float ContestRatio(Contest contest, const GameState& state, const OpponentRecord
   const Fighter player = PlayerSide(state);
   const Fighter other = OpponentSide(opponent);
   const bool opponentFirst = row.numeratorSide == Side::Opponent;
-  const float numerator = WeightedSum(opponentFirst ? other : player, row.numerator);
-  const float denominator = WeightedSum(opponentFirst ? player : other, row.denominator);
+  const double numerator = WeightedSum(opponentFirst ? other : player, row.numerator);
+  const double denominator = WeightedSum(opponentFirst ? player : other, row.denominator);
   // Cannot happen with the game's values; a side with nothing at all wins no contest.
-  if (denominator <= 0.0f) return 0.0f;
-  return numerator / denominator;
+  if (denominator <= 0.0) return 0.0f;
+  return static_cast<float>(numerator / denominator);
 }
 
 bool ContestCheck(Contest contest, const GameState& state, const OpponentRecord& opponent,

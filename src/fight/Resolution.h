@@ -36,7 +36,8 @@ enum class Contest {
   PlayerBreaksBlock,
   PlayerCritical
 };
-// (A + B × 2/15 + C / 3) ÷ (D + E × 2/15 + F / 3) of a contest.
+// (A + B × 2/15 + C / 3) ÷ (D + E × 2/15 + F / 3) of a contest, worked out in
+// double and held as a float.
 float ContestRatio(Contest contest, const GameState& state, const OpponentRecord& opponent);
 // One draw: RandomInt(50) + ratio × 50 reaching the contest's threshold.
 bool ContestCheck(Contest contest, const GameState& state, const OpponentRecord& opponent,

@@ -113,33 +113,68 @@ TEST(ContestTest, TwiceTheOtherSideAlwaysSucceeds) {
   EXPECT_FALSE(ContestCheck(Contest::PlayerDodges, player, opponent, random));
 }
 
-// A block-breaking contest between the player's and a spider's power, armour
-// and luck, decided by `draw`.
-bool BreaksBlock(std::array<int, 3> player, std::array<int, 3> spider, int draw, float& ratio) {
+// Which values of each side a contest weighs, in the order A, B, C (or D, E, F).
+struct ContestFields {
+  Contest contest;
+  bool playerOnTop;  // the player's sum is the numerator
+  int GameState::*player[3];
+  int OpponentRecord::*opponent[3];
+  int threshold;
+};
+using G = GameState;
+using O = OpponentRecord;
+// clang-format off
+const ContestFields kContestFields[] = {
+  {Contest::OpponentDodges,      false, {&G::AttDexterity, &G::AttToch, &G::AttGoodLuck},
+                                        {&O::Dexterity, &O::Ulov, &O::GoodLuck},  100},
+  {Contest::OpponentBreaksBlock, false, {&G::AttPower, &G::AttKB, &G::AttGoodLuck},
+                                        {&O::Power, &O::KB, &O::GoodLuck},        90},
+  {Contest::OpponentCritical,    false, {&G::AttGoodLuck, &G::AttStoi, &G::AttDexterity},
+                                        {&O::GoodLuck, &O::Sokr, &O::Dexterity},  95},
+  {Contest::PlayerDodges,        true,  {&G::AttDexterity, &G::AttUlov, &G::AttGoodLuck},
+                                        {&O::Dexterity, &O::Toch, &O::GoodLuck},  100},
+  {Contest::PlayerBreaksBlock,   true,  {&G::AttPower, &G::AttKB, &G::AttGoodLuck},
+                                        {&O::Power, &O::KB, &O::GoodLuck},        90},
+  {Contest::PlayerCritical,      true,  {&G::AttGoodLuck, &G::AttSokr, &G::AttDexterity},
+                                        {&O::GoodLuck, &O::Stoi, &O::Dexterity},  95},
+};
+// clang-format on
+
+// A contest whose numerator weighs `top` and denominator `bottom`.
+struct ContestSides {
   GameState state;
-  state.AttPower = player[0];
-  state.AttKB = player[1];
-  state.AttGoodLuck = player[2];
   OpponentRecord opponent;
-  opponent.Power = spider[0];
-  opponent.KB = spider[1];
-  opponent.GoodLuck = spider[2];
-  ratio = ContestRatio(Contest::PlayerBreaksBlock, state, opponent);
-  Random random;
-  random.Force(draw);
-  return ContestCheck(Contest::PlayerBreaksBlock, state, opponent, random);
+};
+ContestSides Sides(const ContestFields& c, std::array<int, 3> top, std::array<int, 3> bottom) {
+  ContestSides sides;
+  const auto& mine = c.playerOnTop ? top : bottom;
+  const auto& theirs = c.playerOnTop ? bottom : top;
+  for (int i = 0; i < 3; ++i) {
+    sides.state.*c.player[i] = mine[i];
+    sides.opponent.*c.opponent[i] = theirs[i];
+  }
+  return sides;
 }
 
-TEST(ContestTest, SinglePrecisionDecidesExactTies) {
-  float ratio = 0;
-  // Both sums are 162.733…: in floats the ratio is exactly 1 and 40 + 50 breaks
-  // the block; in doubles it comes out a hair below 1 and would not.
-  EXPECT_TRUE(BreaksBlock({139, 58, 49}, {103, 163, 115}, 40, ratio));
-  EXPECT_EQ(ratio, 1.0f);
-  // Here the exact ratio is 1.5, which doubles keep and floats round down: 15 +
-  // 74.99… falls short of 90.
-  EXPECT_FALSE(BreaksBlock({173, 198, 149}, {109, 162, 107}, 15, ratio));
-  EXPECT_LT(ratio, 1.5f);
+bool Check(const ContestFields& c, const ContestSides& sides, int draw) {
+  Random random;
+  random.Force(draw);
+  return ContestCheck(c.contest, sides.state, sides.opponent, random);
+}
+
+TEST(ContestTest, ExactRatiosAreNotRoundedAwayBeforeTheDivision) {
+  for (const ContestFields& c : kContestFields) {
+    const int contest = static_cast<int>(c.contest);
+    // 248.4 ÷ 165.6 is exactly 1.5: a draw of the threshold less 75 just reaches it.
+    const ContestSides half = Sides(c, {173, 198, 149}, {109, 162, 107});
+    EXPECT_EQ(ContestRatio(c.contest, half.state, half.opponent), 1.5f) << contest;
+    EXPECT_TRUE(Check(c, half, c.threshold - 75)) << contest;
+    EXPECT_FALSE(Check(c, half, c.threshold - 76)) << contest;
+    // Both sums 162.733…: a ratio of exactly 1.
+    const ContestSides tie = Sides(c, {139, 58, 49}, {103, 163, 115});
+    EXPECT_EQ(ContestRatio(c.contest, tie.state, tie.opponent), 1.0f) << contest;
+    EXPECT_EQ(Check(c, tie, 49), c.threshold <= 99) << contest;
+  }
 }
 
 TEST(ContestTest, AnEmptyDenominatorDoesNotCrash) {
