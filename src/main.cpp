@@ -8,8 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "core/Dialogs.h"
 #include "core/EventLog.h"
 #include "core/Format.h"
+#include "core/QtDialogs.h"
 #include "script/ScriptRunner.h"
 #include "shell/Game.h"
 #include "shell/GameApplication.h"
@@ -75,8 +77,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
   }
 }
 
-int RunScript(GameApplication& app, CommandLine& line) {
-  StdoutLog out;
+int RunScript(GameApplication& app, CommandLine& line, EventLog& out) {
   Game game(line.game, &out);
   app.SetGame(&game);
   game.Start();
@@ -88,6 +89,13 @@ int RunScript(GameApplication& app, CommandLine& line) {
     return 2;
   }
   return runner.Run(file, std::cerr);
+}
+
+int RunWindows(GameApplication& app, const CommandLine& line) {
+  Game game(line.game, nullptr);
+  app.SetGame(&game);
+  game.Start();
+  return app.exec();
 }
 
 }  // namespace
@@ -109,10 +117,12 @@ int main(int argc, char** argv) {
   if (!line.rootGiven)
     line.game.root = QDir(app.applicationDirPath()).filePath("game").toStdString();
 
-  if (line.script) return RunScript(app, line);
-
-  Game game(line.game, nullptr);
-  app.SetGame(&game);
-  game.Start();
-  return app.exec();
+  if (line.script) {
+    StdoutLog out;
+    RecordingDialogs errors(out);
+    return app.RunShowingErrors(errors, [&] { return RunScript(app, line, out); });
+  }
+  // When start-up fails there is no game left to pause or to ask.
+  QtDialogs errors([](bool) {}, [] { return false; });
+  return app.RunShowingErrors(errors, [&] { return RunWindows(app, line); });
 }

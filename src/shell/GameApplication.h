@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
 
+class Dialogs;
 class Game;
 
 // The game's application: its look, the screens' key preview, and no quitting
@@ -13,6 +15,10 @@ class GameApplication : public QApplication {
 
   void SetGame(Game* game) { game_ = game; }
   bool notify(QObject* receiver, QEvent* event) override;
+
+  // Runs start-up and the event loop. An exception escaping them is shown in
+  // `errors`' error box, and the program ends with EXIT_FAILURE.
+  int RunShowingErrors(Dialogs& errors, const std::function<int()>& run);
 
  private:
   Game* game_ = nullptr;
