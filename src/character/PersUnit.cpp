@@ -21,18 +21,24 @@ struct NumberLabel {
   int width;
 };
 
+// The left column's values have room for four digits: the upper four up to
+// their "+" buttons, the lower six up to the armour pictures.
+constexpr int kUpperWidth = 100;
+constexpr int kLowerWidth = 118;
+constexpr int kPlusLeft = 73 + kUpperWidth;
+
 // Refreshed by the timer: the left column as on the inventory, then the right.
 constexpr NumberLabel kRefreshedLabels[] = {
-    {"PowerLabel", "Сила: ", &GameState::AttPower, 73, 325, 95},
-    {"DexterityLabel", "Ловкость: ", &GameState::AttDexterity, 73, 339, 95},
-    {"GoodLuckLabel", "Удача: ", &GameState::AttGoodLuck, 73, 353, 95},
-    {"HealthLabel", "Здоровье: ", &GameState::AttHealth, 73, 367, 95},
-    {"KickLabel", "Удар: ", &GameState::AttKick, 73, 387, 115},
-    {"KBLabel", "Класс брони: ", &GameState::AttKB, 73, 401, 115},
-    {"UlovLabel", "Уловка: ", &GameState::AttUlov, 73, 415, 115},
-    {"TochLabel", "Точность: ", &GameState::AttToch, 73, 429, 115},
-    {"SokrLabel", "Сокрушение: ", &GameState::AttSokr, 73, 443, 115},
-    {"StoiLabel", "Стойкость: ", &GameState::AttStoi, 73, 457, 115},
+    {"PowerLabel", "Сила: ", &GameState::AttPower, 73, 325, kUpperWidth},
+    {"DexterityLabel", "Ловкость: ", &GameState::AttDexterity, 73, 339, kUpperWidth},
+    {"GoodLuckLabel", "Удача: ", &GameState::AttGoodLuck, 73, 353, kUpperWidth},
+    {"HealthLabel", "Здоровье: ", &GameState::AttHealth, 73, 367, kUpperWidth},
+    {"KickLabel", "Удар: ", &GameState::AttKick, 73, 387, kLowerWidth},
+    {"KBLabel", "Класс брони: ", &GameState::AttKB, 73, 401, kLowerWidth},
+    {"UlovLabel", "Уловка: ", &GameState::AttUlov, 73, 415, kLowerWidth},
+    {"TochLabel", "Точность: ", &GameState::AttToch, 73, 429, kLowerWidth},
+    {"SokrLabel", "Сокрушение: ", &GameState::AttSokr, 73, 443, kLowerWidth},
+    {"StoiLabel", "Стойкость: ", &GameState::AttStoi, 73, 457, kLowerWidth},
     {"Label5", "Мирный опыт: ", &GameState::PointPeace, 273, 65, 170},
     {"StrannikLabel", "Странник: ", &GameState::Strannik, 273, 147, 125},
     {"LesorubLabel", "Лесоруб: ", &GameState::Lesorub, 273, 161, 125},
@@ -90,17 +96,20 @@ void TForm7::MakeValueLabels() {
 }
 
 void TForm7::MakeLeftColumn() {
-  HPLabel = MakeValueLabel("HPLabel", 73, 35, 180);
+  // From the figure's left edge to the back button: a long nick with
+  // five-digit hit points shows whole.
+  HPLabel = MakeValueLabel("HPLabel", 8, 35, 350);
   MoneyLabel =
       MakeValueLabel("MoneyLabel", kMoneyFrame.left(), kMoneyFrame.top(), kMoneyFrame.width());
   MoneyLabel->setAlignment(Qt::AlignHCenter);
-  PowerButton = MakePlusButton("PowerButton", "+1 к силе", 168, 325, &TForm7::PowerButtonClick);
-  DexterityButton =
-      MakePlusButton("DexterityButton", "+1 к ловкости", 168, 339, &TForm7::DexterityButtonClick);
+  PowerButton =
+      MakePlusButton("PowerButton", "+1 к силе", kPlusLeft, 325, &TForm7::PowerButtonClick);
+  DexterityButton = MakePlusButton("DexterityButton", "+1 к ловкости", kPlusLeft, 339,
+                                   &TForm7::DexterityButtonClick);
   GoodLuckButton =
-      MakePlusButton("GoodLuckButton", "+1 к удаче", 168, 353, &TForm7::GoodLuckButtonClick);
+      MakePlusButton("GoodLuckButton", "+1 к удаче", kPlusLeft, 353, &TForm7::GoodLuckButtonClick);
   HealthButton =
-      MakePlusButton("HealthButton", "+1 к здоровью", 168, 367, &TForm7::HealthButtonClick);
+      MakePlusButton("HealthButton", "+1 к здоровью", kPlusLeft, 367, &TForm7::HealthButtonClick);
 }
 
 void TForm7::MakeRightColumn() {

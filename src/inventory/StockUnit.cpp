@@ -18,12 +18,25 @@
 namespace {
 
 // The refresh runs after every batch of events: an unchanged label costs nothing.
-void SetLabel(QLabel* label, const std::string& text) {
+bool SetText(QLabel* label, const std::string& text) {
   const QString shown = Text(text);
-  if (label->text() == shown) return;
+  if (label->text() == shown) return false;
   label->setText(shown);
-  label->adjustSize();
+  return true;
 }
+
+// A label that grows with its text.
+void SetLabel(QLabel* label, const std::string& text) {
+  if (SetText(label, text)) label->adjustSize();
+}
+
+// The "+" buttons stand right of the four upper values, room for four digits.
+constexpr int kPlusLeft = 173;
+// Three columns right of the figure, wide enough for the longest description
+// line, the longest name and a gem with the scroll bar shown.
+constexpr QRect kParameters(273, 51, 188, 220);
+constexpr QRect kBackpack(469, 51, 220, 330);
+constexpr QRect kBonuses(697, 66, 106, 110);
 
 }  // namespace
 
@@ -40,7 +53,13 @@ TForm5::TForm5(Game& game) : Screen(game, "TForm5", 811, 481) {
 }
 
 void TForm5::MakeStatLabels() {
-  HPLabel = MakeLabel("HPLabel", "", 73, 35);
+  // Over the figure, two lines high: a long nick with five-digit hit points
+  // wraps instead of running into the description's title; a short text stays
+  // on the lower line.
+  HPLabel = MakeLabel("HPLabel", "", 8, 21);
+  HPLabel->setGeometry(8, 21, 257, 28);
+  HPLabel->setWordWrap(true);
+  HPLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   PowerLabel = MakeLabel("PowerLabel", "", 73, 325);
   DexterityLabel = MakeLabel("DexterityLabel", "", 73, 339);
   GoodLuckLabel = MakeLabel("GoodLuckLabel", "", 73, 353);
@@ -58,16 +77,16 @@ void TForm5::MakeStatLabels() {
 }
 
 void TForm5::MakeLists() {
-  MakeLabel("Label1", "Параметры вещи:", 273, 35);
-  ParamListBox = MakeListBox("ListBox", QRect(273, 51, 160, 220));
-  MakeLabel("Label2", "Вещи в рюкзаке:", 445, 35);
-  SubjectListBox = MakeListBox("SubjectListBox", QRect(445, 51, 170, 330));
-  MakeLabel("Label3", "Бонусы:", 660, 50);
-  TransListBox = MakeListBox("TransListBox", QRect(660, 66, 143, 110));
+  MakeLabel("Label1", "Параметры вещи:", kParameters.left(), 35);
+  ParamListBox = MakeListBox("ListBox", kParameters);
+  MakeLabel("Label2", "Вещи в рюкзаке:", kBackpack.left(), 35);
+  SubjectListBox = MakeListBox("SubjectListBox", kBackpack);
+  MakeLabel("Label3", "Бонусы:", kBonuses.left(), 50);
+  TransListBox = MakeListBox("TransListBox", kBonuses);
 }
 
 QPushButton* TForm5::MakePlusButton(const QString& name, const QString& hint, int top) {
-  return MakeButton(name, "+", hint, QRect(168, top, 16, 14));
+  return MakeButton(name, "+", hint, QRect(kPlusLeft, top, 16, 14));
 }
 
 void TForm5::MakeButtons() {
@@ -76,13 +95,21 @@ void TForm5::MakeButtons() {
   GoodLuckButton = MakePlusButton("GoodLuckButton", "+1 к удаче", 353);
   HealthButton = MakePlusButton("HealthButton", "+1 к здоровью", 367);
 
-  DressButton = MakeButton("DressButton", "Надеть", "Надеть вещь", QRect(445, 387, 82, 25));
-  SellButton =
-      MakeButton("SellButton", "Продать", "Продать вещь за половину цены", QRect(533, 387, 82, 25));
-  DragButton = MakeButton("DragButton", "->", "Переместить в бонусы", QRect(622, 90, 32, 25));
-  Drag2Button = MakeButton("Drag2Button", "<-", "Переместить в рюкзак", QRect(622, 120, 32, 25));
-  TransButton =
-      MakeButton("TransButton", "Превратить", "Превратить бонусы", QRect(660, 182, 143, 25));
+  // Under the backpack, half its width each.
+  const int half = (kBackpack.width() - 8) / 2;
+  const int underBackpack = kBackpack.bottom() + 7;
+  DressButton = MakeButton("DressButton", "Надеть", "Надеть вещь",
+                           QRect(kBackpack.left(), underBackpack, half, 25));
+  SellButton = MakeButton("SellButton", "Продать", "Продать вещь за половину цены",
+                          QRect(kBackpack.right() + 1 - half, underBackpack, half, 25));
+  // Under the bonus list: the two moves side by side, then the combining.
+  const int underBonuses = kBonuses.bottom() + 7;
+  DragButton = MakeButton("DragButton", "->", "Переместить в бонусы",
+                          QRect(kBonuses.left(), underBonuses, 49, 25));
+  Drag2Button = MakeButton("Drag2Button", "<-", "Переместить в рюкзак",
+                           QRect(kBonuses.right() - 48, underBonuses, 49, 25));
+  TransButton = MakeButton("TransButton", "Превратить", "Превратить бонусы",
+                           QRect(kBonuses.left(), underBonuses + 31, kBonuses.width(), 25));
 
   BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(723, 10, 80, 30));
   SetCancelButton(BackButton);
@@ -118,8 +145,8 @@ void TForm5::TimerTimer() {
   SetLabel(DexterityLabel, "Ловкость: " + std::to_string(s.AttDexterity));
   SetLabel(GoodLuckLabel, "Удача: " + std::to_string(s.AttGoodLuck));
   SetLabel(HealthLabel, "Здоровье: " + std::to_string(s.AttHealth));
-  SetLabel(HPLabel, s.Nick + " [" + std::to_string(s.AttLevel) + "] | ХП: [" +
-                        std::to_string(s.MoveAttHP) + "/" + std::to_string(s.AttHP) + "]");
+  SetText(HPLabel, s.Nick + " [" + std::to_string(s.AttLevel) + "] | ХП: [" +
+                       std::to_string(s.MoveAttHP) + "/" + std::to_string(s.AttHP) + "]");
   SetLabel(PowerLabel, "Сила: " + std::to_string(s.AttPower));
   SetLabel(KBLabel, "Класс брони: " + std::to_string(s.AttKB));
   SetLabel(UlovLabel, "Уловка: " + std::to_string(s.AttUlov));

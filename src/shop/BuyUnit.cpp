@@ -34,6 +34,10 @@ const QSize kPictureSizes[kShopCategoryCount] = {
 constexpr QRect kMoneyFrame(234, 18, 95, 14);
 constexpr int kPictureLeft = 5;
 constexpr int kPictureTop = 20;
+// The lists take the sheet's width: the longest description line and the
+// longest name of a kind show whole.
+constexpr QRect kDescription(85, 20, 200, 199);
+constexpr QRect kKinds(295, 20, 260, 199);
 
 QLabel* MakeTabLabel(QWidget* sheet, const QString& name, const QString& text, int left) {
   auto* label = new QLabel(text, sheet);
@@ -91,10 +95,11 @@ void TForm2::MakeTabSheet(ShopCategory category) {
   tab.Button->setCursor(Qt::PointingHandCursor);
   connect(tab.Button, &QPushButton::clicked, this, [this, category] { ButtonClick(category); });
 
-  tab.ParLabel = MakeTabLabel(tab.TabSheet, key + "ParLabel", "Параметры вещи:", 85);
-  tab.ListBox = MakeTabList(tab.TabSheet, key + "ListBox", QRect(85, 20, 150, 199));
-  tab.ThinLabel = MakeTabLabel(tab.TabSheet, key + "ThinLabel", "Вещи в продаже:", 245);
-  tab.SubjectListBox = MakeTabList(tab.TabSheet, key + "SubjectListBox", QRect(245, 20, 165, 199));
+  tab.ParLabel =
+      MakeTabLabel(tab.TabSheet, key + "ParLabel", "Параметры вещи:", kDescription.left());
+  tab.ListBox = MakeTabList(tab.TabSheet, key + "ListBox", kDescription);
+  tab.ThinLabel = MakeTabLabel(tab.TabSheet, key + "ThinLabel", "Вещи в продаже:", kKinds.left());
+  tab.SubjectListBox = MakeTabList(tab.TabSheet, key + "SubjectListBox", kKinds);
   for (const ItemKind* kind : ShopKinds(category)) tab.SubjectListBox->AddLine(kind->name);
   connect(tab.SubjectListBox, &ListBox::Click, this,
           [this, category] { SubjectListBoxClick(category); });

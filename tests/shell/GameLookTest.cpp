@@ -1,19 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <cmath>
+#include <sstream>
 
 #include "character/PersUnit.h"
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
+#include "items/ItemCatalogue.h"
+#include "script/Controls.h"
+#include "script/ScriptRunner.h"
 #include "shell/NickUnit.h"
 #include "shell/Question.h"
 #include "shop/BuyUnit.h"
 #include "support/TestGame.h"
+#include "widgets/ListBox.h"
 #include "widgets/PageControl.h"
 #include "world/StartUnit.h"
 
@@ -45,6 +52,44 @@ int WidthNeeded(const QWidget* widget) {
   return qobject_cast<const QPushButton*>(widget) ? text + 4 : widget->sizeHint().width();
 }
 
+// A list box's lines as the script mode reads them.
+std::vector<std::string> LinesOf(const QWidget* box) {
+  return std::get<std::vector<std::string>>(*controls::Property(box, "Items"));
+}
+
+// The width a list box leaves a line: inside its frame, less the scroll bar
+// once the lines overflow, less the text margins of an item.
+int LineRoom(const QAbstractItemView* box, int lineCount) {
+  const QStyle* style = box->style();
+  const int inner = box->height() - 2 * box->frameWidth();
+  int room = box->width() - 2 * box->frameWidth();
+  if (lineCount > 0 && lineCount * box->sizeHintForRow(0) > inner)
+    room -= style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+  return room - 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, box) + 1);
+}
+
+void ExpectLinesFit(const QAbstractItemView* box) {
+  const std::vector<std::string> lines = LinesOf(box);
+  const int room = LineRoom(box, static_cast<int>(lines.size()));
+  for (const std::string& line : lines) {
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(QString::fromStdString(line)), room)
+        << box->objectName().toStdString() << " \"" << line << "\"";
+  }
+}
+
+// The longest lines a fight log holds, with five-digit damage.
+std::vector<std::string> LongestFightLines() {
+  std::vector<std::string> lines;
+  for (const char* zone : {" (в голову).", " (в живот)."}) {
+    for (const char* prefix : {"Соперник пробил блок критом на -", "Вы пробили блок критом на -"})
+      lines.push_back(prefix + std::string("99999") + zone);
+  }
+  lines.push_back("Соперник заблокировал удар (в голову).");
+  lines.push_back("Соперник увернулся от удара (в голову).");
+  lines.push_back("Ураган поразил соперника на -99999.");
+  return lines;
+}
+
 }  // namespace
 
 // Every screen in a state with long values: the texts must fit their fixed
@@ -52,14 +97,20 @@ int WidthNeeded(const QWidget* widget) {
 // every letter must exist in the font.
 class GameLook : public TestGame {
  protected:
+  // A level-30 character with ten million roubles, five-digit hit points and
+  // a nick of the widest letters.
   void SetUp() override {
     Start();
     GameState& s = game->state;
-    s.Nick = "Странник10";
-    s.AttLevel = 22;
-    s.Money = 1234567.5;
+    s.Nick = "ЩЩЩЩЩЩЩЩЩЩ";
+    s.AttLevel = 30;
+    s.Money = 10000000;
     for (const auto& member : kBaseStatMembers) s.*member.current = 9999;
     s.AttHP = s.MoveAttHP = 99999;
+    s.Point = s.PointPeace = 123897570;
+    s.PointLev = 123897570;
+    s.Win = s.Lose = s.Noup = 99999;
+    s.PointPar = s.PointUm = 999;
     s.Kolch = "image\\Кольчуга.bmp";  // the one picture shown only while worn
     s.KolchHint = "Кольчуга";
     game->form3->AttackerKinds[1] = 22;
@@ -71,8 +122,14 @@ class GameLook : public TestGame {
             game->form5, game->form6, game->form7};
   }
 
-  void ExpectTextsFit(Screen* screen) {
+  // Shown with its labels written, as the first refresh leaves it.
+  void Show(Screen* screen) {
     screen->show();
+    game->RefreshLabels();
+  }
+
+  void ExpectTextsFit(Screen* screen) {
+    Show(screen);
     for (QWidget* control : screen->findChildren<QWidget*>()) {
       const QString text = TextOf(control);
       if (text.isEmpty()) continue;
@@ -96,9 +153,63 @@ TEST_F(GameLook, EveryTextFitsItsFrameWithCyrillicLetters) {
   }
 }
 
-TEST_F(GameLook, NoTwoControlsOverlap) {
+TEST_F(GameLook, TheMoneyLabelsFitAFractionalSum) {
+  game->state.Money = 1234567.5;
+  for (Screen* screen : {static_cast<Screen*>(game->form2), static_cast<Screen*>(game->form5),
+                         static_cast<Screen*>(game->form7)}) {
+    SCOPED_TRACE(screen->objectName().toStdString());
+    ExpectTextsFit(screen);
+  }
+}
+
+// Every line a list box can show: all the names of the shop and of a full
+// backpack, every description, the gems among the bonuses, the fight logs.
+TEST_F(GameLook, EveryListLineFitsItsBox) {
+  std::vector<std::string> names;
+  std::vector<std::string> gems;
+  for (const ItemKind& kind : AllItemKinds()) {
+    names.push_back(kind.name);
+    if (kind.itemClass == ItemClass::Gem) gems.push_back(kind.name);
+  }
+  ASSERT_EQ(names.size(), 221u);
+  game->form5->SubjectListBox->SetLines(names);
+  game->form5->TransListBox->SetLines(gems);
+  game->form1->ListBox1->SetLines(LongestFightLines());
+  game->form1->ListBox2->SetLines(LongestFightLines());
   for (Screen* screen : Screens()) {
     screen->show();
+    for (const QAbstractItemView* box : screen->findChildren<QAbstractItemView*>()) {
+      if (!box->objectName().isEmpty()) ExpectLinesFit(box);
+    }
+    screen->hide();
+  }
+
+  // Each description, chosen as a player chooses it.
+  const auto chooseEach = [this](Screen* screen, const std::string& list, std::size_t count,
+                                 const QAbstractItemView* description) {
+    screen->show();
+    ScriptRunner runner(*game, root);
+    for (std::size_t row = 0; row < count; ++row) {
+      std::istringstream command("select " + list + " " + std::to_string(row) + "\n");
+      std::ostringstream errors;
+      ASSERT_EQ(runner.Run(command, errors), 0) << errors.str();
+      ExpectLinesFit(description);
+    }
+    screen->hide();
+  };
+  chooseEach(game->form5, "TForm5.SubjectListBox", names.size(), game->form5->ParamListBox);
+  for (int i = 0; i < kShopCategoryCount; ++i) {
+    const auto category = static_cast<ShopCategory>(i);
+    const std::string key = ShopCategoryKey(category);
+    chooseEach(game->form2, "TForm2." + key + "SubjectListBox", ShopKinds(category).size(),
+               game->form2->findChild<QAbstractItemView*>(QString::fromStdString(key + "ListBox")));
+  }
+  Events();
+}
+
+TEST_F(GameLook, NoTwoControlsOverlap) {
+  for (Screen* screen : Screens()) {
+    Show(screen);
     const auto controls = screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (qsizetype i = 0; i < controls.size(); ++i) {
       for (qsizetype j = i + 1; j < controls.size(); ++j) {
@@ -124,7 +235,7 @@ TEST_F(GameLook, EveryControlLiesWithinItsParent) {
     }
   };
   for (Screen* screen : Screens()) {
-    screen->show();
+    Show(screen);
     expectWithin(screen);
     screen->hide();
   }
