@@ -1,6 +1,8 @@
 #include "script/ScriptRunner.h"
 
+#include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <cstdio>
@@ -8,6 +10,7 @@
 
 #include "core/Format.h"
 #include "script/Controls.h"
+#include "script/KeyNames.h"
 #include "shell/Game.h"
 #include "shell/Screen.h"
 #include "widgets/ListBox.h"
@@ -20,6 +23,14 @@ std::pair<std::string, std::string> SplitFirst(const std::string& text) {
   const auto blank = text.find(' ');
   if (blank == std::string::npos) return {text, ""};
   return {text.substr(0, blank), text.substr(blank + 1)};
+}
+
+// A screen's own Caption, Visible and Focus (the focused control's name).
+ScriptValue ScreenProperty(const Screen& screen, const std::string& property) {
+  if (property == "Caption") return screen.windowTitle().toStdString();
+  if (property == "Visible") return !screen.isHidden();
+  const QWidget* focused = screen.focusWidget();
+  return focused ? focused->objectName().toStdString() : std::string();
 }
 
 int ParseCount(const std::string& text, int low, int high) {
@@ -138,14 +149,26 @@ void ScriptRunner::Select(const std::string& args) {
 
 void ScriptRunner::Key(const std::string& args) {
   const auto [form, code] = SplitFirst(args);
-  FormNamed(form)->FormKeyPress(ParseCount(code, 0, 0x10FFFF));
+  Screen* screen = FormNamed(form);
+  const std::optional<KeyStroke> stroke = ParseKeyStroke(code);
+  if (!stroke) throw ScriptError("bad value: " + code);
+  // Press and release, each to the control that has the focus at that moment, as
+  // the keyboard sends them; a button's Space acts on its release.
+  for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    if (game_.Quitting()) return;
+    QKeyEvent event(type, stroke->key, stroke->modifiers, stroke->text);
+    QWidget* focused = screen->focusWidget();
+    QApplication::sendEvent(focused ? focused : screen, &event);
+  }
 }
 
 void ScriptRunner::Close(const std::string& args) { FormNamed(args)->close(); }
 
 void ScriptRunner::Tick(const std::string& args) {
   const int count = args.empty() ? 1 : ParseCount(args, 0, 100000000);
-  for (int i = 0; i < count && !game_.Quitting(); ++i) game_.form3->TimerTimer();
+  // The world clock stands still while the help is open.
+  for (int i = 0; i < count && !game_.Quitting() && !game_.TimersPaused(); ++i)
+    game_.form3->TimerTimer();
 }
 
 void ScriptRunner::Wait(const std::string& args) {
@@ -164,10 +187,8 @@ void ScriptRunner::Get(const std::string& name) {
     const std::string tail = dot == std::string::npos ? "" : name.substr(dot + 1);
     if (head == "Application" && tail == "Title") {
       value = game_.Title();
-    } else if (tail == "Caption" || tail == "Visible") {
-      Screen* screen = FormNamed(head);
-      value = tail == "Caption" ? ScriptValue(screen->windowTitle().toStdString())
-                                : ScriptValue(!screen->isHidden());
+    } else if (tail == "Caption" || tail == "Visible" || tail == "Focus") {
+      value = ScreenProperty(*FormNamed(head), tail);
     } else {
       const auto propertyDot = name.rfind('.');
       if (propertyDot == std::string::npos || propertyDot == dot)
@@ -191,9 +212,12 @@ void ScriptRunner::Snap(const std::string& name) {
   if (name.empty()) throw ScriptError("snap needs a name");
   std::error_code error;
   std::filesystem::create_directories(snapDir_, error);
-  for (const char* form : {"TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TForm7"}) {
+  for (const char* form :
+       {"TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TForm7", "HelpWindow"}) {
     Screen* screen = game_.FindScreen(form);
     if (!screen || screen->isHidden()) continue;
+    // Active, so that the picture shows where the focus is.
+    QApplication::setActiveWindow(screen);
     const auto file = snapDir_ / (name + "-" + form + ".png");
     screen->grab().save(QString::fromStdString(file.string()));
   }

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <algorithm>
 #include <ctime>
 
 #include "character/PersUnit.h"
@@ -10,6 +11,7 @@
 #include "core/QtSoundPlayer.h"
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
+#include "shell/HelpWindow.h"
 #include "shell/NickUnit.h"
 #include "shell/Question.h"
 #include "shop/BuyUnit.h"
@@ -68,6 +70,7 @@ void Game::Start() {
   form1 = new TForm1(*this);
   form6 = new TForm6(*this);
   form7 = new TForm7(*this);
+  help = new HelpWindow(*this);
   // The label timers' work runs whenever the event loop is about to sleep: the
   // labels stay exact and an idle game costs nothing. (The script mode runs the
   // loop only inside `wait`, and refreshes after every command besides.)
@@ -78,6 +81,8 @@ void Game::Start() {
 
 void Game::DestroyScreens() {
   // In reverse order of creation.
+  delete help;
+  help = nullptr;
   delete form7;
   delete form6;
   delete form1;
@@ -98,7 +103,7 @@ Screen* Game::FindScreen(const std::string& className) const {
   for (Screen* screen :
        {static_cast<Screen*>(form1), static_cast<Screen*>(form2), static_cast<Screen*>(form3),
         static_cast<Screen*>(form4), static_cast<Screen*>(form5), static_cast<Screen*>(form6),
-        static_cast<Screen*>(form7)}) {
+        static_cast<Screen*>(form7), static_cast<Screen*>(help)}) {
     if (screen && screen->objectName().toStdString() == className) return screen;
   }
   return nullptr;
@@ -122,13 +127,20 @@ void Game::Quit() {
   QCoreApplication::exit(0);
 }
 
+void Game::ShowHelp() {
+  if (!help) return;
+  help->show();
+  help->raise();
+  help->activateWindow();
+}
+
 void Game::SetTimersPaused(bool paused) {
-  timersPaused_ = paused;
-  if (form3) form3->SetClockRunning(!paused);
+  pauses_ = paused ? pauses_ + 1 : std::max(pauses_ - 1, 0);
+  if (form3) form3->SetClockRunning(!TimersPaused());
 }
 
 void Game::RefreshLabels() {
-  if (timersPaused_ || quitting_) return;
+  if (TimersPaused() || quitting_) return;
   if (form5) form5->TimerTimer();
   if (form7) form7->TimerTimer();
 }

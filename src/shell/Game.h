@@ -22,6 +22,7 @@ class TForm5;
 class TForm6;
 class TForm7;
 class Screen;
+class HelpWindow;
 
 struct GameOptions {
   std::filesystem::path root;
@@ -65,7 +66,12 @@ class Game {
   TForm1* form1 = nullptr;
   TForm6* form6 = nullptr;
   TForm7* form7 = nullptr;
+  HelpWindow* help = nullptr;
+  // A screen by its class name, or the help window ("HelpWindow").
   Screen* FindScreen(const std::string& className) const;
+
+  // The help window (F1), over the screen that asked for it.
+  void ShowHelp();
 
   // Recording mode only: the confirmation's queued answers.
   RecordingDialogs* recordingDialogs() const { return recordingDialogs_.get(); }
@@ -82,9 +88,10 @@ class Game {
   void Quit();
   bool Quitting() const { return quitting_; }
 
-  // The world clock and the label timers stand still while a modal box is open.
+  // The world clock and the label timers stand still while a modal box or the
+  // help is open. Each pause is paired with its end; they may overlap.
   void SetTimersPaused(bool paused);
-  bool TimersPaused() const { return timersPaused_; }
+  bool TimersPaused() const { return pauses_ > 0; }
   // The inventory's and the character screen's label refresh.
   void RefreshLabels();
 
@@ -94,7 +101,7 @@ class Game {
  private:
   std::string title_;
   bool quitting_ = false;
-  bool timersPaused_ = false;
+  int pauses_ = 0;
 
   Dialogs& MakeDialogs(EventLog* record);
   SoundPlayer& MakePlayer(EventLog* record);

@@ -1,5 +1,6 @@
 #include "shell/Screen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,6 +18,19 @@
 #include "widgets/PictureBox.h"
 #include "world/StartUnit.h"
 
+namespace {
+
+// The character a key types; Esc and Enter by their codes; none with Ctrl or Alt held.
+int KeyCode(const QKeyEvent& event) {
+  if (event.key() == Qt::Key_Escape) return 27;
+  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return -1;
+  const QString text = event.text();
+  return text.isEmpty() ? -1 : static_cast<int>(text.at(0).unicode());
+}
+
+}  // namespace
+
 Screen::Screen(Game& game, const QString& className, int clientWidth, int clientHeight)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -25,11 +39,44 @@ Screen::Screen(Game& game, const QString& className, int clientWidth, int client
   setFixedSize(clientWidth, clientHeight);
 }
 
+bool Screen::PreviewKey(const QKeyEvent& event) {
+  if (event.key() == Qt::Key_F1 && event.modifiers() == Qt::NoModifier) {
+    game_.ShowHelp();
+    return true;
+  }
+  if (FormKeyDown(event)) return true;
+  const int code = KeyCode(event);
+  return code >= 0 && FormKeyPress(code);
+}
+
+bool Screen::FormKeyDown(const QKeyEvent&) { return false; }
+
 bool Screen::FormKeyPress(int code) {
   QPushButton* button = code == 27 ? cancelButton_ : code == 13 ? defaultButton_ : nullptr;
-  if (!button) return false;
-  button->click();
+  if (button) {
+    button->click();
+    return true;
+  }
+  // Enter on a focused button or check box, where no default button takes it.
+  auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+  if (code != 13 || !focused) return false;
+  focused->click();
   return true;
+}
+
+void Screen::SetTabOrder(std::initializer_list<QWidget*> controls) {
+  QWidget* before = nullptr;
+  for (QWidget* control : controls) {
+    if (before) setTabOrder(before, control);
+    before = control;
+  }
+}
+
+QWidget* Screen::FirstControl() const {
+  for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) return w;
+  }
+  return nullptr;
 }
 
 void Screen::SetDefaultButton(QPushButton* button) {
@@ -110,13 +157,6 @@ void Screen::LeaveToMenu(const std::function<void()>& leaveSound) {
 
 namespace {
 
-int KeyCode(const QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) return 27;
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return 13;
-  const QString text = event->text();
-  return text.isEmpty() ? -1 : static_cast<int>(text.at(0).unicode());
-}
-
 // Key presses reach the screen before the focused control.
 class KeyPreview : public QObject {
  public:
@@ -132,8 +172,7 @@ class KeyPreview : public QObject {
     // The event travels up from the focused control; look at it once, first.
     QWidget* first = screen->focusWidget() ? screen->focusWidget() : screen;
     if (widget != first) return false;
-    const int code = KeyCode(static_cast<QKeyEvent*>(event));
-    return code >= 0 && screen->FormKeyPress(code);
+    return screen->PreviewKey(*static_cast<QKeyEvent*>(event));
   }
 };
 
@@ -158,6 +197,8 @@ void Screen::showEvent(QShowEvent* event) {
   }
   game_.log.Line("show " + objectName().toStdString());
   FormShow();
+  // Every screen opens on the first control of its Tab order.
+  if (QWidget* first = FirstControl()) first->setFocus(Qt::TabFocusReason);
 }
 
 void Screen::hideEvent(QHideEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 class Game;
@@ -10,6 +11,7 @@ class QPushButton;
 class QCheckBox;
 class PictureBox;
 class ListBox;
+class QKeyEvent;
 
 // One of the game's seven windows (TForm1 … TForm7): fixed size, minimise and
 // close buttons only, centred on first showing. Showing runs FormShow, the close
@@ -20,9 +22,15 @@ class Screen : public QWidget {
  public:
   Screen(Game& game, const QString& className, int clientWidth, int clientHeight);
 
-  // A key pressed while the screen has the focus: 27 Esc, 13 Enter, or the
-  // character's code. True when the screen swallowed it. By default Esc presses
-  // the cancel button and Enter the default button, where the screen has them.
+  // A key pressed while the screen has the focus, seen before its focused
+  // control: F1 opens the help, then FormKeyDown, then FormKeyPress with the
+  // character the key types. True when the screen swallowed it.
+  bool PreviewKey(const QKeyEvent& event);
+
+  // A character key: 27 Esc, 13 Enter, or the character's code. True when the
+  // screen swallowed it. By default Esc presses the cancel button and Enter the
+  // default button, where the screen has them; without a default button, Enter
+  // on a focused button or check box acts like a click.
   virtual bool FormKeyPress(int code);
 
   void SetCaption(const std::string& caption);
@@ -32,6 +40,8 @@ class Screen : public QWidget {
 
  protected:
   virtual void FormShow() {}
+  // A key that types no character (arrows, Ctrl+Tab). True when swallowed.
+  virtual bool FormKeyDown(const QKeyEvent& event);
   // The close box; the default lets the window close.
   virtual void FormClose(QCloseEvent* event);
 
@@ -57,6 +67,12 @@ class Screen : public QWidget {
   // "У вас: 2087.5 руб." (the system's decimal separator) centred on the label's
   // frame; a sum too wide for the frame grows both ways, uncut.
   void ShowMoney(QLabel* label, const QRect& frame);
+
+  // The Tab order: each control after the one before it. The first is the one
+  // that has the focus when the screen is shown.
+  void SetTabOrder(std::initializer_list<QWidget*> controls);
+  // The first control of the Tab order that can take the focus now.
+  QWidget* FirstControl() const;
 
   void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
   void SetDefaultButton(QPushButton* button);

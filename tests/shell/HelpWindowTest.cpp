@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <QTextBrowser>
+#include <QTimer>
+#include <sstream>
+
+#include "character/PersUnit.h"
+#include "fight/MGUnit.h"
+#include "inventory/StockUnit.h"
+#include "script/ScriptRunner.h"
+#include "shell/HelpText.h"
+#include "shell/HelpWindow.h"
+#include "shell/NickUnit.h"
+#include "shell/Question.h"
+#include "shop/BuyUnit.h"
+#include "support/Keys.h"
+#include "support/TestGame.h"
+#include "world/StartUnit.h"
+
+using Lines = std::vector<std::string>;
+
+class Help : public TestGame {
+ protected:
+  void SetUp() override {
+    Start();
+    game->form4->hide();
+    game->form3->show();
+    Events();
+  }
+
+  void Tick(int seconds) {
+    ScriptRunner runner(*game, root);
+    runner.Execute("tick " + std::to_string(seconds));
+  }
+
+  std::vector<Screen*> Screens() const {
+    return {game->form1, game->form2, game->form3, game->form4,
+            game->form5, game->form6, game->form7};
+  }
+};
+
+TEST_F(Help, F1OnEveryScreenOpensItAndTheWorldStandsStillUntilItCloses) {
+  game->state.Place = 5;
+  game->form3->ImageClick(4);  // a move of 90 seconds
+  Tick(1);
+  ASSERT_EQ(game->form3->MoveCountdown, 89);
+  for (Screen* screen : Screens()) {
+    const std::string name = screen->objectName().toStdString();
+    PressKey(screen, Qt::Key_F1);
+    EXPECT_FALSE(game->help->isHidden()) << name;
+    EXPECT_FALSE(game->form3->Timer->isActive()) << name;
+    Tick(3);
+    EXPECT_EQ(game->form3->MoveCountdown, 89) << name;
+    // F1 again leaves it open; Esc closes it and the clock runs on.
+    PressKey(game->help, Qt::Key_F1);
+    EXPECT_FALSE(game->help->isHidden()) << name;
+    PressKey(game->help, Qt::Key_Escape);
+    EXPECT_TRUE(game->help->isHidden()) << name;
+    EXPECT_TRUE(game->form3->Timer->isActive()) << name;
+  }
+  Tick(1);
+  EXPECT_EQ(game->form3->MoveCountdown, 88);
+  Lines shown;
+  for (std::size_t i = 0; i < Screens().size(); ++i)
+    shown.insert(shown.end(), {"show HelpWindow", "hide HelpWindow"});
+  EXPECT_EQ(Events(), shown);
+}
+
+TEST_F(Help, ClosingItWhileTheConfirmationIsOpenKeepsTheWorldStill) {
+  game->SetTimersPaused(true);  // the confirmation
+  game->ShowHelp();
+  game->help->close();
+  EXPECT_TRUE(game->TimersPaused());
+  EXPECT_FALSE(game->form3->Timer->isActive());
+  game->SetTimersPaused(false);
+  EXPECT_FALSE(game->TimersPaused());
+  EXPECT_TRUE(game->form3->Timer->isActive());
+}
+
+TEST_F(Help, ItTellsTheCostsTheFightCharges) {
+  game->ShowHelp();
+  const QString text = game->help->HelpBrowser->toPlainText();
+  EXPECT_TRUE(text.contains("всего 30, 60, 105, 150")) << text.toStdString();
+  EXPECT_TRUE(text.contains("блок стоит 20 ОД"));
+  EXPECT_TRUE(text.contains("у Вас 100 ОД"));
+  // Every potion and scroll a fight can use, with the health it needs.
+  EXPECT_TRUE(text.contains("Свиток урагана"));
+  EXPECT_TRUE(text.contains("Максимум = 1 зелье за бой"));
+}
