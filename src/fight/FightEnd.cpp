@@ -8,7 +8,6 @@
 #include "fight/FightOutcome.h"
 #include "fight/Loot.h"
 #include "fight/MGUnit.h"
-#include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "state/Levels.h"
 #include "widgets/ListBox.h"
@@ -111,7 +110,7 @@ void TForm1::GiveLoot() {
     choice = Fight.LootChoice;
   }
   const std::string item = items[choice - 1];
-  game_.form5->SubjectListBox->AddLine(item);
+  game_.backpack.Append(item);
   game_.Inform(FoundItemMessage(item));
 }
 

@@ -19,12 +19,12 @@ void TForm5::SellButtonClick() {
   }
   game_.sound.Play("sound\\Продать.wav");
   LastSalePrice = SalePriceOf(SelectedItem);
-  delete SubjectListBox->takeItem(row);
+  game_.backpack.RemoveAt(row);
   game_.state.Money += LastSalePrice;
   ParamListBox->clear();
   game_.Inform("Вещь продана за " + Roubles(LastSalePrice) + " руб.");
   ShowMoney();
-  if (SubjectListBox->count() > 0) SubjectListBox->Choose(0);
+  if (game_.backpack.Count() > 0) SubjectListBox->Choose(0);
 }
 
 void TForm5::DragButtonClick() {
@@ -33,14 +33,14 @@ void TForm5::DragButtonClick() {
     RefuseNoChoice();
     return;
   }
-  if (TransListBox->count() >= kMaxBonusLines) {
+  if (game_.bonusList.Count() >= kMaxBonusLines) {
     game_.Refuse("Ошибка", "Может быть максимум 5 бонусов.");
     return;
   }
-  const std::string line = SubjectListBox->Line(row);
-  TransListBox->AddLine(line);
+  const std::string line = game_.backpack.LineAt(row);
+  game_.bonusList.Append(line);
   ApplyGemBonus(game_.state, line, 1);
-  delete SubjectListBox->takeItem(row);
+  game_.backpack.RemoveAt(row);
   ParamListBox->clear();
   ChooseFirstLines();
 }
@@ -51,20 +51,20 @@ void TForm5::Drag2ButtonClick() {
     RefuseNoChoice();
     return;
   }
-  const std::string line = TransListBox->Line(row);
-  SubjectListBox->AddLine(line);
+  const std::string line = game_.bonusList.LineAt(row);
+  game_.backpack.Append(line);
   ApplyGemBonus(game_.state, line, -1);
-  delete TransListBox->takeItem(row);
+  game_.bonusList.RemoveAt(row);
   ChooseFirstLines();
 }
 
 // Refusals say nothing.
 void TForm5::TransButtonClick() {
-  const std::optional<GemCombination> combination = CombineGems(TransListBox->Lines());
+  const std::optional<GemCombination> combination = CombineGems(game_.bonusList.Lines());
   if (!combination) return;
-  TransListBox->clear();
+  game_.bonusList.ReplaceAll({});
   // The three gems leave the bonus list; the new one lies in the backpack, giving nothing.
   ApplyModifiers(game_.state, *combination->gem, -kGemsToCombine);
-  SubjectListBox->AddLine(combination->result);
+  game_.backpack.Append(combination->result);
   SubjectListBox->Choose(0);
 }

@@ -80,9 +80,9 @@ void TForm5::MakeLists() {
   MakeLabel("Label1", "Параметры вещи:", kParameters.left(), 35);
   ParamListBox = MakeListBox("ListBox", kParameters);
   MakeLabel("Label2", "Вещи в рюкзаке:", kBackpack.left(), 35);
-  SubjectListBox = MakeListBox("SubjectListBox", kBackpack);
+  SubjectListBox = MakeListBox("SubjectListBox", kBackpack, &game_.backpack);
   MakeLabel("Label3", "Бонусы:", kBonuses.left(), 50);
-  TransListBox = MakeListBox("TransListBox", kBonuses);
+  TransListBox = MakeListBox("TransListBox", kBonuses, &game_.bonusList);
 }
 
 QPushButton* TForm5::MakePlusButton(const QString& name, const QString& hint, int top) {
@@ -174,8 +174,8 @@ void TForm5::FormShow() {
 }
 
 void TForm5::ChooseFirstLines() {
-  if (SubjectListBox->count() > 0) SubjectListBox->Choose(0);
-  if (TransListBox->count() > 0) TransListBox->Choose(0);
+  if (game_.backpack.Count() > 0) SubjectListBox->Choose(0);
+  if (game_.bonusList.Count() > 0) TransListBox->Choose(0);
 }
 
 void TForm5::RefuseNoChoice() { game_.Refuse("Ошибка", "Вы не выбрали вещь."); }
@@ -195,7 +195,7 @@ void TForm5::SubjectListBoxClick() {
     RefuseNoChoice();
     return;
   }
-  SelectedItem = SubjectListBox->Line(row);
+  SelectedItem = game_.backpack.LineAt(row);
   ParamListBox->clear();
   DressButton->setEnabled(true);
   const std::optional<std::string> gemWord = GemWordIn(SelectedItem);

@@ -22,7 +22,7 @@ class TForm5 : public Screen {
   // The label refresh of the game's 1 ms timer.
   void TimerTimer();
 
-  // The backpack and the bonus list; saved beside GameState.
+  // The views of the game's backpack and bonus list.
   ListBox* SubjectListBox;
   ListBox* TransListBox;
   // The description of the chosen backpack line (the control "ListBox").

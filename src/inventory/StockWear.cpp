@@ -28,10 +28,10 @@ void TForm5::DressButtonClick() {
   game_.sound.Play("sound\\Надеть.wav");
   if (!UseFromBackpack(FindItem(SelectedItem))) return;
   // Lines a take-off appended lie after the used one and stay.
-  delete SubjectListBox->takeItem(row);
+  game_.backpack.RemoveAt(row);
   ShowSlotPictures(game_.state, Figure);
   ShowSlotHints(game_.state, Figure);
-  if (SubjectListBox->count() == 0) {
+  if (game_.backpack.Count() == 0) {
     ParamListBox->clear();
   } else {
     SubjectListBox->Choose(0);
@@ -107,9 +107,9 @@ void TForm5::TakeOff(const EquipSlotInfo& slot) {
   const std::optional<std::string> removed = TakeOffSlot(game_.state, slot);
   if (!removed) return;
   game_.sound.Play("sound\\Снять.wav");
-  SubjectListBox->AddLine(*removed);
+  game_.backpack.Append(*removed);
   if (*removed == kWoodcutterAxe) game_.form3->RefreshMap();
   ShowSlotPictures(game_.state, Figure);
   ShowSlotHints(game_.state, Figure);
-  if (SubjectListBox->count() == 1) SubjectListBox->Choose(0);
+  if (game_.backpack.Count() == 1) SubjectListBox->Choose(0);
 }

@@ -13,6 +13,7 @@
 #include "core/Random.h"
 #include "core/Sound.h"
 #include "state/GameState.h"
+#include "state/ItemList.h"
 
 class TForm1;
 class TForm2;
@@ -52,6 +53,9 @@ class Game {
 
   GameOptions options;
   GameState state;
+  // The inventory's two lists, saved beside GameState.
+  ItemList backpack;
+  ItemList bonusList;
   Random random;
   GameFolder folder;
   EventLog& log;

@@ -15,7 +15,6 @@
 #include "shell/SaveGame.h"
 #include "shop/BuyUnit.h"
 #include "state/SaveFiles.h"
-#include "widgets/ListBox.h"
 #include "world/StartUnit.h"
 
 namespace {
@@ -156,8 +155,8 @@ bool TForm4::LoadKnownNick(const NameValueList& saved) {
   if (state.Sound == 1) game_.sound.Play("sound\\Войти.wav");
   // The box's handler writes Sound from the box, so box and switch agree.
   game_.form3->SoundCheckBox->setChecked(state.Sound == 1);
-  game_.form5->SubjectListBox->SetLines(loaded.backpack);
-  game_.form5->TransListBox->SetLines(loaded.bonus);
+  game_.backpack.ReplaceAll(std::move(loaded.backpack));
+  game_.bonusList.ReplaceAll(std::move(loaded.bonus));
   StartWorld();
   game_.Inform("Вы зашли под ранее зарегистрированным ником.");
   return true;

@@ -1,17 +1,15 @@
 #include "shell/SaveGame.h"
 
 #include "core/SystemLocale.h"
-#include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "state/SaveFiles.h"
-#include "widgets/ListBox.h"
 
 std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo> order) {
   const GameState& state = game.state;
   if (!NickNamesFiles(state.Nick)) return "ник «" + state.Nick + "» не годится для имени файла";
   return WriteSavedGame(game.folder, SaveFilesOf(state.Nick),
-                        {SavedValues(state, order, SystemDecimalPoint()),
-                         game.form5->SubjectListBox->Lines(), game.form5->TransListBox->Lines()});
+                        {SavedValues(state, order, SystemDecimalPoint()), game.backpack.Lines(),
+                         game.bonusList.Lines()});
 }
 
 void SaveGame(Game& game) {

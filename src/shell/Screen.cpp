@@ -132,8 +132,8 @@ PictureBox* Screen::MakePicture(const QString& name, const QRect& frame) {
   return picture;
 }
 
-ListBox* Screen::MakeListBox(const QString& name, const QRect& frame) {
-  auto* list = new ListBox(name, this);
+ListBox* Screen::MakeListBox(const QString& name, const QRect& frame, ItemList* shown) {
+  auto* list = new ListBox(name, this, shown);
   list->setGeometry(frame);
   return list;
 }

@@ -11,6 +11,7 @@ class QPushButton;
 class QCheckBox;
 class PictureBox;
 class ListBox;
+class ItemList;
 class QKeyEvent;
 
 // One of the game's seven windows (TForm1 … TForm7): fixed size, minimise and
@@ -51,7 +52,8 @@ class Screen : public QWidget {
                           const QRect& frame);
   QCheckBox* MakeCheckBox(const QString& name, const QString& caption, const QRect& frame);
   PictureBox* MakePicture(const QString& name, const QRect& frame);
-  ListBox* MakeListBox(const QString& name, const QRect& frame);
+  // A list box of its own lines, or one showing `shown`.
+  ListBox* MakeListBox(const QString& name, const QRect& frame, ItemList* shown = nullptr);
 
   // The close box of the shop, inventory and character screen: the exit
   // confirmation; "Нет" plays the leaving sound, shows the menu and lets the

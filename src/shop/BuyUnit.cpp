@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PageControl.h"
@@ -142,7 +141,7 @@ void TForm2::ButtonClick(ShopCategory category) {
   GameState& s = game_.state;
   if (s.Money >= PurchasePrice) {
     s.Money -= PurchasePrice;
-    game_.form5->SubjectListBox->AddLine(name);
+    game_.backpack.Append(name);
     game_.Inform("Вещь куплена.");
     ShowMoney();
     return;

@@ -3,42 +3,57 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-ListBox::ListBox(const QString& name, QWidget* parent) : QListWidget(parent) {
+#include "widgets/ItemListModel.h"
+
+ListBox::ListBox(const QString& name, QWidget* parent, ItemList* shown)
+    : QListView(parent), model_(std::make_unique<ItemListModel>(shown ? *shown : ownLines_)) {
   setObjectName(name);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  // Every line is one line of text: the view lays out a long list without
+  // measuring each line.
+  setUniformItemSizes(true);
+  setModel(model_.get());
 }
+
+ListBox::~ListBox() = default;
 
 void ListBox::Choose(int row) {
   setCurrentRow(row < count() ? row : -1);
   emit Click();
 }
 
-std::vector<std::string> ListBox::Lines() const {
-  std::vector<std::string> lines;
-  lines.reserve(count());
-  for (int i = 0; i < count(); ++i) lines.push_back(item(i)->text().toStdString());
-  return lines;
+int ListBox::currentRow() const { return currentIndex().row(); }
+
+void ListBox::setCurrentRow(int row) {
+  const QModelIndex index = model_->index(row);
+  const auto command = selectionMode() == SingleSelection ? QItemSelectionModel::ClearAndSelect
+                                                          : QItemSelectionModel::SelectCurrent;
+  selectionModel()->setCurrentIndex(index, command);
 }
 
-void ListBox::SetLines(const std::vector<std::string>& lines) {
-  clear();
-  for (const auto& line : lines) addItem(QString::fromStdString(line));
-}
+int ListBox::count() const { return List().Count(); }
 
-void ListBox::AddLine(const std::string& line) { addItem(QString::fromStdString(line)); }
+ItemList& ListBox::List() const { return model_->List(); }
 
-std::string ListBox::Line(int row) const {
-  const QListWidgetItem* it = item(row);
-  return it ? it->text().toStdString() : std::string();
-}
+std::vector<std::string> ListBox::Lines() const { return List().Lines(); }
 
+void ListBox::SetLines(std::vector<std::string> lines) { List().ReplaceAll(std::move(lines)); }
+
+void ListBox::AddLine(std::string line) { List().Append(std::move(line)); }
+
+std::string ListBox::Line(int row) const { return List().LineAt(row); }
+
+void ListBox::clear() { List().ReplaceAll({}); }
+
+// A click below the last line counts too: the handler tells what no line means.
 void ListBox::mouseReleaseEvent(QMouseEvent* event) {
-  QListWidget::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint())) emit Click();
+  QListView::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && viewport()->rect().contains(event->position().toPoint()))
+    emit Click();
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
   const int before = currentRow();
-  QListWidget::keyPressEvent(event);
+  QListView::keyPressEvent(event);
   if (currentRow() != before) emit Click();
 }

@@ -7,7 +7,6 @@
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "state/Levels.h"
-#include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
 #include "world/StartUnit.h"
 
@@ -61,5 +60,5 @@ void TForm3::AwardCutting(const CutOutcome& outcome) {
     game_.Inform(kLevelUpMessage);
   }
   game_.Inform(outcome.message);
-  game_.form5->SubjectListBox->AddLine(outcome.logs);
+  game_.backpack.Append(outcome.logs);
 }

@@ -94,7 +94,7 @@ TEST_F(CharacterScreen, AvatarOutsideTheListChoosesNoLineButShows) {
   game->state.Avatar = "image\\Монстр.bmp";
   Open();
   EXPECT_EQ(form->AvatarListBox->currentRow(), -1);
-  EXPECT_TRUE(form->AvatarListBox->selectedItems().isEmpty());
+  EXPECT_FALSE(form->AvatarListBox->selectionModel()->hasSelection());
   EXPECT_EQ(form->Figure.avatar->Picture(), "image\\Монстр.bmp");
 }
 
