@@ -25,6 +25,7 @@ constexpr const char* kApplicationTitle = "Off-Line Morrowgate";
 Game::Game(GameOptions opts, EventLog* record)
     : options(std::move(opts)),
       folder(options.root),
+      files(options.files ? *options.files : Disk()),
       log(record ? *record : *(ownLog_ = std::make_unique<NullLog>())),
       dialogs(MakeDialogs(record)),
       sound(state.Sound, MakePlayer(record)) {

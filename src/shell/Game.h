@@ -12,6 +12,7 @@
 #include "core/GameFolder.h"
 #include "core/Random.h"
 #include "core/Sound.h"
+#include "state/FileOps.h"
 #include "state/GameState.h"
 #include "state/ItemList.h"
 
@@ -29,6 +30,7 @@ struct GameOptions {
   std::filesystem::path root;
   std::optional<std::uint32_t> seed;  // otherwise the clock
   std::optional<int> hour;            // otherwise the local clock
+  FileOps* files = nullptr;           // otherwise the real disk
 };
 
 // Owns GameState, the services and the seven screens; every screen reaches the
@@ -58,6 +60,7 @@ class Game {
   ItemList bonusList;
   Random random;
   GameFolder folder;
+  FileOps& files;  // every file operation of saving and loading
   EventLog& log;
   Dialogs& dialogs;
   Sound sound;

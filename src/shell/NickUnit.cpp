@@ -105,7 +105,12 @@ void TForm4::ButtonClick() {
     game_.Refuse(kErrorCaption, "Ник не может состоять из одних пробелов.");
     return;
   }
-  const OpenedMainFile opened = OpenMainFile(game_.folder, SaveFilesOf(state.Nick));
+  const SaveFileNames names = SaveFilesOf(state.Nick);
+  if (const auto problem = RecoverInterruptedSave(game_.folder, names, game_.files)) {
+    game_.Refuse(kErrorCaption, "Сохранение не загружено: " + *problem + ".");
+    return;
+  }
+  const OpenedMainFile opened = OpenMainFile(game_.folder, names, game_.files);
   bool entered = false;
   switch (opened.kind) {
     case OpenedMainFile::Kind::Unreadable:
@@ -146,7 +151,7 @@ bool TForm4::LoadKnownNick(const NameValueList& saved) {
   // Everything is read before anything changes: a damaged file changes nothing.
   LoadedGame loaded{game_.state, {}, {}};
   if (const auto problem =
-          ReadSavedGame(game_.folder, SaveFilesOf(game_.state.Nick), saved, loaded)) {
+          ReadSavedGame(game_.folder, SaveFilesOf(game_.state.Nick), saved, loaded, game_.files)) {
     game_.Refuse(kErrorCaption, *problem);
     return false;
   }

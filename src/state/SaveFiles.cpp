@@ -1,10 +1,6 @@
 #include "state/SaveFiles.h"
 
 #include <algorithm>
-#include <array>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "core/Cp1251.h"
 #include "core/Format.h"
@@ -31,86 +27,12 @@ auto FindKey(Lines& lines, std::string_view key) {
   });
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
-  std::error_code error;
-  if (!fs::is_regular_file(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
-bool WriteWholeFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();  // a full disk shows up here, when the buffer is flushed
-  return !out.fail();
-}
-
 std::string CannotRead(const std::string& file) {
   return "Файл сохранения " + file + " не удаётся прочитать.";
 }
 
 std::string Damaged(const std::string& file, const std::string& why) {
   return "Файл сохранения " + file + " повреждён: " + why + ".";
-}
-
-fs::path WithSuffix(fs::path path, const char* suffix) { return path += suffix; }
-
-// One of the three files on its way to replacing the old one.
-struct Replacement {
-  std::string name;  // the game's name, for the player
-  fs::path target;
-  fs::path fresh;   // the complete new file, written first
-  fs::path backup;  // the old file while the three are swapped
-  bool backedUp = false;
-  bool placed = false;
-};
-
-void RemoveQuietly(const fs::path& path) {
-  std::error_code ignored;
-  fs::remove(path, ignored);
-}
-
-// Puts every old file back and drops every new one.
-void Undo(std::span<Replacement> files) {
-  std::error_code ignored;
-  for (auto it = files.rbegin(); it != files.rend(); ++it) {
-    if (it->placed) fs::remove(it->target, ignored);
-    if (it->backedUp) fs::rename(it->backup, it->target, ignored);
-    RemoveQuietly(it->fresh);
-  }
-}
-
-std::optional<std::string> Swap(std::span<Replacement> files) {
-  std::error_code error;
-  for (Replacement& file : files) {
-    // Only a plain file may be replaced: a folder of that name stays as it is.
-    if (fs::exists(file.target, error) && !fs::is_regular_file(file.target, error)) {
-      Undo(files);
-      return "на месте файла " + file.name + " находится не файл";
-    }
-  }
-  for (Replacement& file : files) {
-    if (fs::exists(file.target, error)) {
-      fs::rename(file.target, file.backup, error);
-      if (error) break;
-      file.backedUp = true;
-    }
-    fs::rename(file.fresh, file.target, error);
-    if (error) break;
-    file.placed = true;
-  }
-  if (error) {
-    const auto failed = std::ranges::find_if(files, [](const auto& f) { return !f.placed; });
-    const std::string name = failed != files.end() ? failed->name : files.back().name;
-    Undo(files);
-    return "не удаётся заменить файл " + name;
-  }
-  for (const Replacement& file : files) RemoveQuietly(file.backup);
-  return std::nullopt;
 }
 
 std::optional<std::string> ReadMember(const NameValueList& values, const MemberInfo& info,
@@ -148,14 +70,13 @@ bool EndsComplete(const std::string& plain) { return plain.empty() || plain.ends
 
 // Fills `lines` or returns what to tell the player.
 std::optional<std::string> ReadListFile(const GameFolder& folder, const std::string& gamePath,
-                                        std::vector<std::string>& lines) {
+                                        std::vector<std::string>& lines, FileOps& files) {
   const fs::path path = folder.Resolve(gamePath);
-  std::error_code error;
-  if (!fs::exists(path, error) && !error) {
+  if (files.Look(path) == FileOps::Kind::Missing) {
     lines.clear();
     return std::nullopt;
   }
-  const auto scrambled = ReadWholeFile(path);
+  const auto scrambled = files.Read(path);
   if (!scrambled) return CannotRead(gamePath);
   const std::string plain = ScrambleFile(*scrambled);
   if (!EndsComplete(plain)) return Damaged(gamePath, "файл обрезан");
@@ -249,42 +170,14 @@ bool NickNamesFiles(std::string_view nick) {
 
 SaveFileNames SaveFilesOf(const std::string& nick) {
   const std::string stem = "save\\" + nick;
-  return {stem + ".par", stem + ".l1", stem + ".l2"};
+  return {stem + ".par", stem + ".l1", stem + ".l2", stem + ".commit"};
 }
 
-std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFileNames& names,
-                                          const SavedGame& game) {
-  const std::array<std::pair<const std::string*, const std::vector<std::string>*>, 3> contents = {
-      {{&names.main, &game.main.Lines()},
-       {&names.backpack, &game.backpack},
-       {&names.bonus, &game.bonus}}};
-  std::error_code error;
-  fs::create_directories(folder.Resolve("save"), error);
-  if (error || !fs::is_directory(folder.Resolve("save"))) return "не удаётся создать папку save";
-
-  std::vector<Replacement> files;
-  for (const auto& [name, lines] : contents) {
-    const fs::path target = folder.Resolve(*name);
-    files.push_back({*name, target, WithSuffix(target, ".new"), WithSuffix(target, ".old")});
-    const auto bytes = EncodeLines(*lines);
-    if (!bytes) {
-      Undo(files);
-      return "в тексте для файла " + *name + " есть знак, которого нет в кодировке сохранений";
-    }
-    if (!WriteWholeFile(files.back().fresh, ScrambleFile(*bytes))) {
-      Undo(files);
-      return "не удаётся записать файл " + *name;
-    }
-  }
-  return Swap(files);
-}
-
-OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names) {
+OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names, FileOps& files) {
   using Kind = OpenedMainFile::Kind;
   const fs::path path = folder.Resolve(names.main);
-  std::error_code error;
-  if (!fs::exists(path, error) && !error) return {};
-  const auto scrambled = ReadWholeFile(path);
+  if (files.Look(path) == FileOps::Kind::Missing) return {};
+  const auto scrambled = files.Read(path);
   if (!scrambled) return {Kind::Unreadable, {}, CannotRead(names.main)};
   const std::string plain = ScrambleFile(*scrambled);
   auto values = NameValueList::FromLines(DecodeLines(plain));
@@ -296,7 +189,8 @@ OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names
 }
 
 std::optional<std::string> ReadSavedGame(const GameFolder& folder, const SaveFileNames& names,
-                                         const NameValueList& values, LoadedGame& game) {
+                                         const NameValueList& values, LoadedGame& game,
+                                         FileOps& files) {
   const auto saved = SavedMembers();
   const auto keyed = [&](std::string_view key) {
     return std::ranges::find_if(saved, [key](const MemberInfo& m) { return m.key == key; });
@@ -309,7 +203,7 @@ std::optional<std::string> ReadSavedGame(const GameFolder& folder, const SaveFil
   }
   for (auto [name, lines] :
        {std::pair{&names.backpack, &game.backpack}, {&names.bonus, &game.bonus}}) {
-    if (auto problem = ReadListFile(folder, *name, *lines)) return problem;
+    if (auto problem = ReadListFile(folder, *name, *lines, files)) return problem;
   }
   return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "core/GameFolder.h"
+#include "state/FileOps.h"
 #include "state/GameState.h"
 #include "state/MemberTable.h"
 
@@ -52,11 +54,15 @@ inline constexpr char kNotInFileNames[] = {'\\', '/', ':', '*', '?', '"', '<', '
 // or a save could land outside the save folder.
 bool NickNamesFiles(std::string_view nick);
 
-// The three files of a nick by the game's names ("save\Вася.par").
+// The three files of a nick by the game's names ("save\Вася.par"), and the mark
+// whose presence says that a save's new files are complete and must replace them.
 struct SaveFileNames {
   std::string main;
   std::string backpack;
   std::string bonus;
+  std::string journal;
+
+  std::array<const std::string*, 3> Files() const { return {&main, &backpack, &bonus}; }
 };
 SaveFileNames SaveFilesOf(const std::string& nick);
 
@@ -67,12 +73,23 @@ struct SavedGame {
   std::vector<std::string> bonus;
 };
 
-// Writes all three files scrambled or none of them: each goes completely to a
-// temporary file first, then the three replace the old ones, and a failure puts
-// the old ones back. Nothing plain ever reaches the disk. Returns what went wrong,
-// in words for the player; nothing on success.
+// Writes all three files scrambled, atomically and durably: each goes completely
+// to a new file flushed to the disk, then the journal mark is made durable (the
+// moment the save counts), then the new files replace the old ones and the mark
+// goes. Whenever the process dies, the next start finds the old save or the new
+// one, whole. Nothing plain ever reaches the disk. Returns what went wrong, in
+// words for the player (the previous save is then left as it was); nothing once
+// the save is on the disk.
 std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFileNames& names,
-                                          const SavedGame& game);
+                                          const SavedGame& game, FileOps& files = Disk());
+
+// Before a nick's files are read or written: completes a save that was cut off
+// after it counted, and drops the remains of one cut off before (the new files,
+// or an older build's set aside old files, which are put back). Returns what went
+// wrong; the files must then not be read.
+std::optional<std::string> RecoverInterruptedSave(const GameFolder& folder,
+                                                  const SaveFileNames& names,
+                                                  FileOps& files = Disk());
 
 // A nick's main file as the login finds it.
 struct OpenedMainFile {
@@ -84,7 +101,8 @@ struct OpenedMainFile {
 
 // A missing or empty file, or one without a Password value, is a new nick. A file
 // that is not the game's name=value text (garbage, cut short) cannot be read.
-OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names);
+OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names,
+                            FileOps& files = Disk());
 
 // Everything a known nick's files hold.
 struct LoadedGame {
@@ -98,4 +116,5 @@ struct LoadedGame {
 // when a value is missing or not a number or a file cannot be read; `game` is then
 // partly changed, so callers load into a copy.
 std::optional<std::string> ReadSavedGame(const GameFolder& folder, const SaveFileNames& names,
-                                         const NameValueList& values, LoadedGame& game);
+                                         const NameValueList& values, LoadedGame& game,
+                                         FileOps& files = Disk());

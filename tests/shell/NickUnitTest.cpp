@@ -7,12 +7,14 @@
 #include "character/PersUnit.h"
 #include "core/Cp1251.h"
 #include "fight/MGUnit.h"
+#include "inventory/StockUnit.h"
 #include "shell/NickUnit.h"
 #include "shop/BuyUnit.h"
 #include "state/SaveFiles.h"
 #include "state/ScrambleFile.h"
 #include "support/Files.h"
 #include "support/TestGame.h"
+#include "widgets/ListBox.h"
 #include "world/StartUnit.h"
 
 namespace fs = std::filesystem;
@@ -20,6 +22,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kRegistered = R"(message "Off-Line Morrowgate" none "Ваш ник зарегистрирован.")";
+const std::string kWelcomeBack =
+    R"(message "Off-Line Morrowgate" none "Вы зашли под ранее зарегистрированным ником.")";
 
 // What a successful login of Вася shows, with the sound on.
 std::vector<std::string> EnteredAsVasya(const std::string& message) {
@@ -218,4 +222,43 @@ TEST_F(Login, AFailedRegistrationIsReportedAndStaysAtLogin) {
                           Refusal("Ник не зарегистрирован: не удаётся создать папку save."),
                       }));
   EXPECT_FALSE(game->form4->isHidden());
+}
+
+TEST_F(Login, TheRemainsOfACutOffSaveAreSettledAndNeverTakenForANewNick) {
+  SavedVasya();
+  const auto path = [&](const std::string& name) { return root / "save" / name; };
+  const auto write = [&](const std::string& name, const std::string& bytes) {
+    std::ofstream(path(name), std::ios::binary | std::ios::trunc) << bytes;
+  };
+  const std::string files[] = {"Вася.par", "Вася.l1", "Вася.l2"};
+  std::vector<std::string> rich;
+  for (const std::string& file : files) rich.push_back(Bytes("save\\" + file));
+
+  // A save of 5 roubles that counted (its mark is there) but was cut off before
+  // its new files took their places: the login completes it.
+  LogIn("Вася", "secret");
+  game->state.Money = 5;
+  game->form5->SubjectListBox->SetLines({"Меч"});
+  game->form3->SaveButton->click();
+  Restart();
+  for (std::size_t i = 0; i < 3; ++i) {
+    write(files[i] + ".new", Bytes("save\\" + files[i]));
+    write(files[i], rich[i]);
+  }
+  write("Вася.commit", "");
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), EnteredAsVasya(kWelcomeBack));
+  EXPECT_FLOAT_EQ(game->state.Money, 5);
+  EXPECT_EQ(game->form5->SubjectListBox->Lines(), std::vector<std::string>{"Меч"});
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+
+  // An older build cut off between the two renames of the main file: no main
+  // file, but its old one set aside. The login gives the old save back.
+  Restart();
+  fs::rename(path("Вася.par"), path("Вася.par.old"));
+  write("Вася.par.new", "the older build's new file");
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), EnteredAsVasya(kWelcomeBack));
+  EXPECT_FLOAT_EQ(game->state.Money, 5);
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
 }

@@ -40,18 +40,26 @@ inline GameState Veteran() {
   return state;
 }
 
-inline fs::path FreshFolder() {
+inline fs::path FreshFolder(const fs::path& base = fs::temp_directory_path()) {
   static std::atomic<int> counter{0};
-  const fs::path root = fs::temp_directory_path() /
-                        ("mg-save-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+  const fs::path root =
+      base / ("mg-save-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
   fs::remove_all(root);
   fs::create_directories(root);
   return root;
 }
 
+// A folder in memory where there is one: tests that save thousands of times do
+// not wait for the disk's flushes.
+inline fs::path FreshFolderInMemory() {
+  std::error_code error;
+  return FreshFolder(fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm")
+                                                         : fs::temp_directory_path());
+}
+
 class SaveFiles : public ::testing::Test {
  protected:
-  SaveFiles() : root(FreshFolder()), folder(root) {}
+  explicit SaveFiles(fs::path where = FreshFolder()) : root(std::move(where)), folder(root) {}
   ~SaveFiles() override { fs::remove_all(root); }
 
   fs::path Path(const std::string& gamePath) const { return folder.Resolve(gamePath); }
@@ -68,9 +76,10 @@ class SaveFiles : public ::testing::Test {
   std::string Plain(const std::string& gamePath) const { return ScrambleFile(Bytes(gamePath)); }
 
   std::optional<std::string> Save(const GameState& state, std::vector<std::string> backpack = {},
-                                  std::vector<std::string> bonus = {}, char decimalPoint = '.') {
-    return WriteSavedGame(folder, names,
-                          {SavedValues(state, SavedMembers(), decimalPoint), backpack, bonus});
+                                  std::vector<std::string> bonus = {}, char decimalPoint = '.',
+                                  FileOps& files = Disk()) {
+    return WriteSavedGame(
+        folder, names, {SavedValues(state, SavedMembers(), decimalPoint), backpack, bonus}, files);
   }
 
   // Opens and loads as the login does, from a new character: the problem, or none

@@ -246,15 +246,6 @@ TEST_F(FailedSave, WhenAFolderStandsInPlaceOfAFile) {
   EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
 }
 
-TEST_F(FailedSave, WhenTheLastFileCannotBeReplacedTheFirstTwoComeBack) {
-  // The old bonus file cannot step aside: the first two files are already swapped.
-  fs::create_directories(Path(names.bonus + ".old") / "inside");
-  EXPECT_EQ(Save(Veteran(), {"Новый меч"}), "не удаётся заменить файл save\\Вася.l2");
-  ExpectPreviousSaveKept();
-  EXPECT_EQ(SaveFolder(),
-            (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.l2.old", "Вася.par"}));
-}
-
 TEST_F(FailedSave, WhenTheSaveFolderCannotBeMade) {
   fs::remove_all(Path("save"));
   std::ofstream(Path("save")) << "a file, not a folder";
