@@ -1,6 +1,8 @@
 // Off-Line Morrowgate: options, the game, then the event loop or the script mode.
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,6 +13,7 @@
 #include "core/Dialogs.h"
 #include "core/EventLog.h"
 #include "core/Format.h"
+#include "core/GameFolder.h"
 #include "core/QtDialogs.h"
 #include "script/ScriptRunner.h"
 #include "shell/Game.h"
@@ -22,11 +25,25 @@ struct CommandLine {
   GameOptions game;
   std::optional<std::string> script;
   std::filesystem::path snapDir = ".";
-  bool rootGiven = false;
+  std::optional<std::filesystem::path> root;
+  bool help = false;
+  bool version = false;
 };
 
 constexpr const char* kUsage =
-    "usage: morrowgate [--root DIR] [--seed N] [--hour H] [--script FILE|- [--snapdir DIR]]\n";
+    "usage: morrowgate [--root DIR] [--seed N] [--hour H] [--script FILE|- [--snapdir DIR]]\n"
+    "       morrowgate --help | --version\n";
+
+constexpr const char* kOptions =
+    "\n"
+    "  --root DIR     the game folder: pictures, sounds and saves (default: the build's\n"
+    "                 game/ beside the program, or the installed data)\n"
+    "  --seed N       seed the random generator with N instead of the clock\n"
+    "  --hour H       the hour of the day start-up reads (0-23)\n"
+    "  --script FILE  play from a file of commands instead of the mouse (- = standard input)\n"
+    "  --snapdir DIR  where the script mode's snap writes its pictures\n"
+    "  --help         show this help and where the saves are\n"
+    "  --version      show the version\n";
 
 [[noreturn]] void Usage(const std::string& why) {
   std::fprintf(stderr, "morrowgate: %s\n%s", why.c_str(), kUsage);
@@ -38,16 +55,19 @@ CommandLine ParseCommandLine(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     if (option == "--help" || option == "-h") {
-      std::fputs(kUsage, stdout);
-      std::exit(0);
+      line.help = true;
+      continue;
+    }
+    if (option == "--version") {
+      line.version = true;
+      continue;
     }
     if (i + 1 >= argc) Usage("missing value after " + option);
     const std::string value = argv[++i];
     if (option == "--script") {
       line.script = value;
     } else if (option == "--root") {
-      line.game.root = value;
-      line.rootGiven = true;
+      line.root = value;
     } else if (option == "--snapdir") {
       line.snapDir = value;
     } else if (option == "--seed") {
@@ -63,6 +83,33 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     }
   }
   return line;
+}
+
+std::filesystem::path LocalPath(const QString& path) {
+  return std::filesystem::u8path(path.toStdString());
+}
+
+// The game folder of this run, from the options and the places around the program;
+// needs the application object for the program's own folder.
+GameFolder LocateFolder(const CommandLine& line) {
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  GamePlaces places;
+  places.root = line.root;
+  places.besideExecutable = LocalPath(programFolder.filePath("game"));
+  places.installedData = LocalPath(QDir::cleanPath(programFolder.filePath(MG_DATA_FROM_PROGRAM)));
+  places.playerData = LocalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  return LocateGameFolder(places);
+}
+
+void PrintHelp(const GameFolder& folder) {
+  std::printf("%s%s\n", kUsage, kOptions);
+  std::printf("Pictures and sounds: %s\nSaves: %s\n", folder.Root().c_str(),
+              folder.Saves().c_str());
+  std::printf(
+      "\nSaves stay in the game folder's save/ while it may be written there (a build's\n"
+      "folder, --root DIR); an installed copy keeps them in the player's data folder,\n"
+      "$XDG_DATA_HOME/morrowgate (by default ~/.local/share/morrowgate), made on the\n"
+      "first save.\n");
 }
 
 bool HasDisplay() {
@@ -102,6 +149,18 @@ int RunWindows(GameApplication& app, const CommandLine& line) {
 
 int main(int argc, char** argv) {
   CommandLine line = ParseCommandLine(argc, argv);
+  // Names the player's data folder, whatever the program file is called.
+  QCoreApplication::setApplicationName("morrowgate");
+  QCoreApplication::setApplicationVersion(MG_VERSION);
+  if (line.version) {
+    std::printf("morrowgate %s\n", MG_VERSION);
+    return 0;
+  }
+  if (line.help) {
+    const QCoreApplication core(argc, argv);
+    PrintHelp(LocateFolder(line));
+    return 0;
+  }
   if (line.script) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
@@ -114,8 +173,9 @@ int main(int argc, char** argv) {
   }
 
   GameApplication app(argc, argv);
-  if (!line.rootGiven)
-    line.game.root = QDir(app.applicationDirPath()).filePath("game").toStdString();
+  const GameFolder folder = LocateFolder(line);
+  line.game.root = folder.Root();
+  line.game.saves = folder.Saves();
 
   if (line.script) {
     StdoutLog out;

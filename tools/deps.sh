@@ -2,7 +2,8 @@
 # Sourced by ./play and ./test.
 
 MG_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev libbenchmark-dev
-  qt6-qpa-plugins fonts-dejavu-core espeak-ng xvfb xauth)
+  qt6-qpa-plugins fonts-dejavu-core espeak-ng xvfb xauth
+  dpkg-dev file lintian desktop-file-utils appstream)
 
 mg_install_missing() {
   local missing=()

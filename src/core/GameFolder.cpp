@@ -1,9 +1,43 @@
 #include "core/GameFolder.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 
-std::filesystem::path GameFolder::Resolve(const std::string& gamePath) const {
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* kSaveFolder = "save";
+}
+
+GameFolder::GameFolder(fs::path root, fs::path saves)
+    : root_(std::move(root)), saves_(saves.empty() ? root_ / kSaveFolder : std::move(saves)) {}
+
+fs::path GameFolder::Resolve(const std::string& gamePath) const {
   std::string relative = gamePath;
   std::replace(relative.begin(), relative.end(), '\\', '/');
-  return root_ / relative;
+  const fs::path path(relative);
+  if (path.empty() || *path.begin() != kSaveFolder) return root_ / path;
+  fs::path inSaves = saves_;
+  for (auto part = std::next(path.begin()); part != path.end(); ++part) inSaves /= *part;
+  return inSaves;
+}
+
+bool MayWriteIn(const fs::path& folder) {
+  std::error_code error;
+  fs::path existing = fs::absolute(folder, error);
+  if (error) return false;
+  while (!fs::exists(existing, error) && existing.has_relative_path())
+    existing = existing.parent_path();
+  return fs::is_directory(existing, error) && access(existing.c_str(), W_OK | X_OK) == 0;
+}
+
+GameFolder LocateGameFolder(const GamePlaces& places) {
+  std::error_code error;
+  const bool installed = !places.root && !fs::is_directory(places.besideExecutable, error) &&
+                         fs::is_directory(places.installedData, error);
+  if (installed) return GameFolder(places.installedData, places.playerData);
+  const fs::path root = places.root.value_or(places.besideExecutable);
+  const fs::path saves = root / kSaveFolder;
+  return GameFolder(root, MayWriteIn(saves) ? saves : places.playerData);
 }

@@ -24,7 +24,7 @@ constexpr const char* kApplicationTitle = "Off-Line Morrowgate";
 
 Game::Game(GameOptions opts, EventLog* record)
     : options(std::move(opts)),
-      folder(options.root),
+      folder(options.root, options.saves),
       files(options.files ? *options.files : Disk()),
       log(record ? *record : *(ownLog_ = std::make_unique<NullLog>())),
       dialogs(MakeDialogs(record)),

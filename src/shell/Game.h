@@ -28,6 +28,7 @@ class HelpWindow;
 
 struct GameOptions {
   std::filesystem::path root;
+  std::filesystem::path saves;        // otherwise the game folder's save/
   std::optional<std::uint32_t> seed;  // otherwise the clock
   std::optional<int> hour;            // otherwise the local clock
   FileOps* files = nullptr;           // otherwise the real disk

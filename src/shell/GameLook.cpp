@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPalette>
 #include <QPixmap>
 #include <QStyleFactory>
+
+#include "shell/Shield.h"
 
 namespace {
 
@@ -54,25 +54,11 @@ QFont GameFont() {
   return font;
 }
 
-// The window icon: the game's dark-red shield with a golden rim and cross.
+// The window icon at the sizes title bars and task bars ask for.
 QIcon GameIcon() {
-  QPixmap pixmap(64, 64);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  QPainterPath shield;
-  shield.moveTo(8, 6);
-  shield.lineTo(56, 6);
-  shield.cubicTo(56, 36, 46, 50, 32, 60);
-  shield.cubicTo(18, 50, 8, 36, 8, 6);
-  p.setPen(QPen(QColor(0xD8, 0xB0, 0x48), 4));
-  p.setBrush(QColor(0x7A, 0x1E, 0x14));
-  p.drawPath(shield);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0xD8, 0xB0, 0x48));
-  p.drawRect(28, 12, 8, 38);
-  p.drawRect(16, 22, 32, 8);
-  return QIcon(pixmap);
+  QIcon icon;
+  for (int size : {16, 32, 64, 128}) icon.addPixmap(QPixmap::fromImage(ShieldPicture(size)));
+  return icon;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ TestGame::~TestGame() {
 void TestGame::Start(std::uint32_t seed, int hour) {
   GameOptions options;
   options.root = root;
+  options.saves = saves;
   options.seed = seed;
   options.hour = hour;
   game = std::make_unique<Game>(options, &log);

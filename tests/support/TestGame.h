@@ -24,6 +24,7 @@ class TestGame : public ::testing::Test {
   void Draws(std::initializer_list<int> raw);
 
   std::filesystem::path root;
+  std::filesystem::path saves;  // set before Start for saves apart from the game folder
   VectorLog log;
   std::unique_ptr<Game> game;
 };

@@ -24,9 +24,10 @@ std::filesystem::path AssetFolder::Prepare(const std::string& gamePath) {
   return path;
 }
 
-void AssetFolder::SavePicture(const std::string& gamePath, const QImage& picture) {
+void AssetFolder::SavePicture(const std::string& gamePath, const QImage& picture,
+                              const char* format) {
   auto path = Prepare(gamePath);
-  if (!picture.save(QString::fromStdString(path.string()), "BMP")) failures_.push_back(gamePath);
+  if (!picture.save(QString::fromStdString(path.string()), format)) failures_.push_back(gamePath);
 }
 
 void AssetFolder::SaveWave(const std::string& gamePath, const Wave& wave) {

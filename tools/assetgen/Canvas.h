@@ -39,7 +39,7 @@ class AssetFolder {
  public:
   explicit AssetFolder(std::filesystem::path root) : folder_(std::move(root)) {}
 
-  void SavePicture(const std::string& gamePath, const QImage& picture);
+  void SavePicture(const std::string& gamePath, const QImage& picture, const char* format = "BMP");
   void SaveWave(const std::string& gamePath, const Wave& wave);
   // Several tables name the same file (a ring of the Master is loot and monster gear).
   bool Has(const std::string& gamePath) const;

@@ -1,5 +1,6 @@
 // Draws every picture and sound the game names into the game folder given as the
-// one argument. Everything is made here, at build time; nothing is copied in.
+// first argument, and the game's icons into the second. Everything is made here, at
+// build time; nothing is copied in.
 
 #include <QGuiApplication>
 #include <chrono>
@@ -8,6 +9,7 @@
 
 #include "Canvas.h"
 #include "Figures.h"
+#include "Icons.h"
 #include "Items.h"
 #include "Map.h"
 #include "Monsters.h"
@@ -34,11 +36,12 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(OnlyCritical);
   QGuiApplication app(argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: assetgen GAME_FOLDER\n");
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: assetgen GAME_FOLDER ICON_FOLDER\n");
     return 2;
   }
   AssetFolder folder(std::filesystem::u8path(argv[1]));
+  AssetFolder icons(std::filesystem::u8path(argv[2]));
   // Monsters come after the items because they wear many of them.
   const Step steps[] = {{"map", WriteMapPictures},          {"slots", WriteEmptySlotPictures},
                         {"items", WriteItemPictures},       {"avatars", WriteAvatarPictures},
@@ -51,8 +54,12 @@ int main(int argc, char** argv) {
         std::chrono::steady_clock::now() - start);
     timings += " " + std::string(step.name) + " " + std::to_string(ms.count()) + " ms";
   }
-  for (const auto& failure : folder.Failures())
-    std::fprintf(stderr, "assetgen: cannot write %s\n", failure.c_str());
-  std::printf("assetgen: %d files;%s\n", folder.Written(), timings.c_str());
-  return folder.Failures().empty() ? 0 : 1;
+  WriteIcons(icons);
+  for (const AssetFolder* written : {&folder, &icons}) {
+    for (const auto& failure : written->Failures())
+      std::fprintf(stderr, "assetgen: cannot write %s\n", failure.c_str());
+  }
+  std::printf("assetgen: %d files, %d icons;%s\n", folder.Written(), icons.Written(),
+              timings.c_str());
+  return folder.Failures().empty() && icons.Failures().empty() ? 0 : 1;
 }
