@@ -75,6 +75,11 @@ TForm7::TForm7(Game& game) : Screen(game, "TForm7", 451, 481) {
   BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(363, 10, 80, 30));
   SetCancelButton(BackButton);
   connect(BackButton, &QPushButton::clicked, this, &TForm7::BackButtonClick);
+  // The figure takes the focus only to be read: what each slot holds.
+  SetTabOrder(Figure.SetFocusable(),
+              {"PowerButton", "DexterityButton", "GoodLuckButton", "HealthButton", "StrannikButton",
+               "LesorubButton", "AvatarListBox", "BackButton"});
+  SetAccessibleNames({{"AvatarListBox", "Образы"}});
 }
 
 // Labels whose text changes get a fixed frame, so a longer text is not cut off.

@@ -111,6 +111,26 @@ int BlockBox(int zone) { return zone + kFirstBlockBox - 1; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// The opponent's column reads like the player's; a screen reader hears whose it is.
+void SetOpponentText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->setAccessibleName("Соперник, " + text);
+}
+
+// The keys of the eight boxes: 1 … 4 strike, Q W E R block (Й Ц У К on the same
+// keys of a Russian layout); none is 0.
+int BoxOfKey(int code) {
+  if (code >= '1' && code <= '4') return code - '1' + 1;
+  const QString keys[] = {"qй", "wц", "eу", "rк"};
+  const QString typed = QString(QChar(code)).toLower();
+  for (int zone = 1; zone <= 4; ++zone) {
+    if (typed.size() == 1 && keys[zone - 1].contains(typed)) return zone + 4;
+  }
+  return 0;
+}
+
+const char* const kBoxKeys[9] = {"", "1", "2", "3", "4", "Q (Й)", "W (Ц)", "E (У)", "R (К)"};
+
 std::string Number(int value) { return std::to_string(value); }
 
 }  // namespace
@@ -156,11 +176,36 @@ void TForm1::CreateControls() {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setCursor(Qt::CrossCursor);
   }
+  ListBox1->setAccessibleName("Ваши удары");
+  ListBox2->setAccessibleName("Удары соперника");
+  AttAvatarImage->SetAccessibleLabel("Ваш образ");
+  MakeKeyboardPlay();
+}
+
+// The choices first, then the buttons, the belt and the pocket, the two logs.
+void TForm1::MakeKeyboardPlay() {
+  for (PictureBox* item :
+       {AttSodPoyas1Image, AttSodPoyas2Image, AttSodPoyas3Image, AttSodKarmanImage})
+    item->SetFocusable();
+  SetTabOrder({CheckBoxes[1], CheckBoxes[2], CheckBoxes[3], CheckBoxes[4], CheckBoxes[5],
+               CheckBoxes[6], CheckBoxes[7], CheckBoxes[8], MoveButton, ChangeButton, BackButton,
+               AttSodPoyas1Image, AttSodPoyas2Image, AttSodPoyas3Image, AttSodKarmanImage, ListBox1,
+               ListBox2});
+}
+
+bool TForm1::FormKeyPress(int code) {
+  if (Screen::FormKeyPress(code)) return true;
+  const int box = BoxOfKey(code);
+  if (box == 0) return false;
+  // As a click: a greyed-out block ignores its key.
+  CheckBoxes[box]->click();
+  return true;
 }
 
 SlotFigure TForm1::CreateFigure(const QString& side, int left, bool withChainMail) {
-  const SlotFigure figure =
-      MakeSlotFigure(this, game_.folder, {side, QPoint(left + 5, 28), kFigureScale, withChainMail});
+  const QString whose = side == "Def" ? "соперника" : "";
+  const SlotFigure figure = MakeSlotFigure(
+      this, game_.folder, {side, QPoint(left + 5, 28), kFigureScale, withChainMail, whose});
   // Below the armour there is no room here: the chain mail stands beside it.
   if (PictureBox* chainMail = figure.Slot("Kolch")) {
     const QRect armour = figure.Slot("Bronya")->geometry();
@@ -186,6 +231,7 @@ void TForm1::CreateChoiceBoxes() {
     CheckBoxes[box] =
         MakeCheckBox(QString("CheckBox%1").arg(box), kBoxCaptions[box], QRect(385, top, 135, 22));
     CheckBoxes[box]->setCursor(Qt::PointingHandCursor);
+    CheckBoxes[box]->setToolTip(QString("Клавиша ") + kBoxKeys[box]);
     // Toggled, not clicked: the program's unticking must run the handler too.
     connect(CheckBoxes[box], &QCheckBox::toggled, this, [this, box] { CheckBoxClick(box); });
   }
@@ -264,15 +310,15 @@ void TForm1::RefreshFightLabels() {
   for (const auto& line : kValueLines) {
     Label(QString("Att%1Label").arg(line.name))
         ->setText(line.caption + Text(Number(state.*line.player)));
-    Label(QString("Def%1Label").arg(line.name))
-        ->setText(line.caption + Text(Number(opponent.*line.opponent)));
+    SetOpponentText(Label(QString("Def%1Label").arg(line.name)),
+                    line.caption + Text(Number(opponent.*line.opponent)));
   }
   Label("AttHPLabel")
       ->setText(Text(state.Nick + " [" + Number(state.AttLevel) + "] | ХП: [" +
                      Number(state.MoveAttHP) + "/" + Number(state.AttHP) + "]"));
-  Label("DefHPLabel")
-      ->setText(Text(opponent.Name + " [" + Number(state.OpponentKind) + "] | ХП: [" +
-                     Number(opponent.CurHP) + "/" + Number(opponent.HP) + "]"));
+  SetOpponentText(Label("DefHPLabel"),
+                  Text(opponent.Name + " [" + Number(state.OpponentKind) + "] | ХП: [" +
+                       Number(opponent.CurHP) + "/" + Number(opponent.HP) + "]"));
   Label("AttLabel")->setText(Text("Нанесённый Вами урон: " + Number(state.DamageDealt)));
   Label("DefLabel")->setText(Text("Нанесённый соперником(ами) урон: " + Number(state.DamageTaken)));
   RefreshODLabel();

@@ -18,6 +18,9 @@ class TForm1 : public Screen {
  public:
   explicit TForm1(Game& game);
 
+  // Enter "Ход", Esc "Сдаться", 1 … 4 the strikes, Q … R (Й … К) the blocks.
+  bool FormKeyPress(int code) override;
+
   FightState Fight;
 
   // CheckBoxes[1] … [4] strike the head, torso, belly and legs; [5] … [8] block them.
@@ -79,6 +82,7 @@ class TForm1 : public Screen {
   SlotFigure CreateFigure(const QString& side, int left, bool withChainMail);
   void CreateValueLabels(const QString& side, int left);
   void CreateChoiceBoxes();
+  void MakeKeyboardPlay();
   void BindMembers();
 
   void StrikeBoxClick(int zone, bool ticked);

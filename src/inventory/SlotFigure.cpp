@@ -8,22 +8,34 @@
 namespace {
 
 struct FigureFrame {
-  const char* name;  // the slot's member name, or "Avatar"
+  const char* name;     // the slot's member name, or "Avatar"
+  const char* caption;  // what a screen reader calls it
   QRect frame;
 };
 
 // The figure's frames, as the inventory's layout gives them.
+// clang-format off
 const FigureFrame kFigureFrames[] = {
-    {"Shlem", QRect(8, 51, 62, 65)},       {"Amulet", QRect(8, 117, 62, 35)},
-    {"Oruzhie", QRect(8, 153, 62, 91)},    {"Poyas", QRect(8, 245, 62, 30)},
-    {"SodPoyas1", QRect(8, 276, 20, 20)},  {"SodPoyas2", QRect(29, 276, 20, 20)},
-    {"SodPoyas3", QRect(50, 276, 20, 20)}, {"Sapogi", QRect(8, 297, 62, 63)},
-    {"Avatar", QRect(73, 61, 116, 256)},   {"Karman", QRect(191, 51, 20, 20)},
-    {"SodKarman", QRect(212, 51, 41, 20)}, {"Naruchi", QRect(191, 72, 62, 40)},
-    {"Perchi", QRect(191, 113, 62, 40)},   {"Shit", QRect(191, 154, 62, 91)},
-    {"Kolco1", QRect(191, 246, 31, 31)},   {"Kolco2", QRect(222, 246, 31, 31)},
-    {"Bronya", QRect(191, 278, 62, 83)},   {"Kolch", QRect(191, 362, 62, 83)},
+    {"Shlem",     "Шлем",            QRect(8, 51, 62, 65)},
+    {"Amulet",    "Амулет",          QRect(8, 117, 62, 35)},
+    {"Oruzhie",   "Оружие",          QRect(8, 153, 62, 91)},
+    {"Poyas",     "Пояс",            QRect(8, 245, 62, 30)},
+    {"SodPoyas1", "Пояс, карман 1",  QRect(8, 276, 20, 20)},
+    {"SodPoyas2", "Пояс, карман 2",  QRect(29, 276, 20, 20)},
+    {"SodPoyas3", "Пояс, карман 3",  QRect(50, 276, 20, 20)},
+    {"Sapogi",    "Сапоги",          QRect(8, 297, 62, 63)},
+    {"Avatar",    "Образ",           QRect(73, 61, 116, 256)},
+    {"Karman",    "Карман",          QRect(191, 51, 20, 20)},
+    {"SodKarman", "Свиток в кармане", QRect(212, 51, 41, 20)},
+    {"Naruchi",   "Наручи",          QRect(191, 72, 62, 40)},
+    {"Perchi",    "Перчатки",        QRect(191, 113, 62, 40)},
+    {"Shit",      "Щит",             QRect(191, 154, 62, 91)},
+    {"Kolco1",    "Кольцо 1",        QRect(191, 246, 31, 31)},
+    {"Kolco2",    "Кольцо 2",        QRect(222, 246, 31, 31)},
+    {"Bronya",    "Броня",           QRect(191, 278, 62, 83)},
+    {"Kolch",     "Кольчуга",        QRect(191, 362, 62, 83)},
 };
+// clang-format on
 
 int SlotIndex(const char* name) {
   for (int i = 0; i < kEquipSlotCount; ++i) {
@@ -52,6 +64,15 @@ PictureBox* SlotFigure::Slot(const char* name) const {
   return index < 0 ? nullptr : pictures[index];
 }
 
+std::vector<QWidget*> SlotFigure::SetFocusable() const {
+  std::vector<QWidget*> order;
+  for (PictureBox* picture : pictures) {
+    picture->SetFocusable();
+    order.push_back(picture);
+  }
+  return order;
+}
+
 SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder,
                           const FigurePlacement& placement) {
   SlotFigure figure;
@@ -59,6 +80,9 @@ SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder,
     if (!placement.withChainMail && std::strcmp(frame.name, "Kolch") == 0) continue;
     auto* picture = new PictureBox(folder, placement.prefix + frame.name + "Image", parent);
     picture->setGeometry(Placed(frame.frame, placement));
+    const QString caption = QString::fromUtf8(frame.caption);
+    picture->SetAccessibleLabel(placement.whose.isEmpty() ? caption
+                                                          : caption + " " + placement.whose);
     const int index = SlotIndex(frame.name);
     (index < 0 ? figure.avatar : figure.pictures[index]) = picture;
   }

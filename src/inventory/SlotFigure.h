@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "state/GameState.h"
 
@@ -19,6 +20,8 @@ struct SlotFigure {
 
   // The picture of a slot by its member name ("Shlem", "Kolch").
   PictureBox* Slot(const char* name) const;
+  // The slot pictures, each taking the focus by Tab; in their order.
+  std::vector<QWidget*> SetFocusable() const;
 };
 
 // Where a figure is drawn. The inventory and the character screen use the
@@ -29,6 +32,7 @@ struct FigurePlacement {
   QPoint origin{8, 51};       // the helmet frame's top-left corner
   double scale = 1.0;         // against the inventory's frames
   bool withChainMail = true;  // an opponent has no chain-mail picture
+  QString whose;              // after each picture's accessible name: "соперника"
 };
 
 // Creates the pictures ("ShlemImage" … "KolchImage", "AvatarImage") on `parent`.

@@ -48,8 +48,20 @@ TForm5::TForm5(Game& game) : Screen(game, "TForm5", 811, 481) {
   MakeLists();
   MakeButtons();
   ConnectHandlers();
+  MakeKeyboardPlay();
   game.bindings.Bind("TForm5.SelectedItem", SelectedItem);
   game.bindings.Bind("TForm5.LastSalePrice", LastSalePrice);
+}
+
+// By name, so that the lists keep their names and places whatever widget shows them.
+void TForm5::MakeKeyboardPlay() {
+  SetTabOrder(Figure.SetFocusable(),
+              {"PowerButton", "DexterityButton", "GoodLuckButton", "HealthButton", "ListBox",
+               "SubjectListBox", "DressButton", "SellButton", "DragButton", "Drag2Button",
+               "TransListBox", "TransButton", "BackButton"});
+  SetAccessibleNames({{"ListBox", "Параметры вещи"},
+                      {"SubjectListBox", "Вещи в рюкзаке"},
+                      {"TransListBox", "Бонусы"}});
 }
 
 void TForm5::MakeStatLabels() {

@@ -81,6 +81,7 @@ class TForm5 : public Screen {
   void MakeStatLabels();
   void MakeLists();
   void MakeButtons();
+  void MakeKeyboardPlay();
   QPushButton* MakePlusButton(const QString& name, const QString& hint, int top);
   void ConnectHandlers();
   void SpendPoint(StatPointTarget target);

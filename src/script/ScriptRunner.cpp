@@ -216,8 +216,9 @@ void ScriptRunner::Snap(const std::string& name) {
        {"TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TForm7", "HelpWindow"}) {
     Screen* screen = game_.FindScreen(form);
     if (!screen || screen->isHidden()) continue;
-    // Active, so that the picture shows where the focus is.
+    // Active and in keyboard use, so that the picture shows where the focus is.
     QApplication::setActiveWindow(screen);
+    screen->setAttribute(Qt::WA_KeyboardFocusChange);
     const auto file = snapDir_ / (name + "-" + form + ".png");
     screen->grab().save(QString::fromStdString(file.string()));
   }

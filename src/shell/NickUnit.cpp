@@ -57,8 +57,8 @@ TForm4::TForm4(Game& game) : Screen(game, "TForm4", 290, 140) {
   Button =
       MakeButton("Button", "Войти", "Войти в игру под введённым ником", QRect(95, 94, 100, 30));
   SetDefaultButton(Button);
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, Button);
+  SetTabOrder({Edit1, Edit2, Button});
+  SetAccessibleNames({{"Edit1", "Ник"}, {"Edit2", "Пароль"}});
   // Every change, typed, pasted or set, runs the filters.
   connect(Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
   connect(Edit2, &QLineEdit::textChanged, this, &TForm4::Edit2Change);

@@ -64,11 +64,25 @@ bool Screen::FormKeyPress(int code) {
   return true;
 }
 
-void Screen::SetTabOrder(std::initializer_list<QWidget*> controls) {
+void Screen::SetTabOrder(const std::vector<QWidget*>& controls) {
   QWidget* before = nullptr;
   for (QWidget* control : controls) {
     if (before) setTabOrder(before, control);
     before = control;
+  }
+}
+
+void Screen::SetTabOrder(std::vector<QWidget*> controls,
+                         std::initializer_list<const char*> thenNamed) {
+  for (const char* name : thenNamed) {
+    if (auto* widget = findChild<QWidget*>(name)) controls.push_back(widget);
+  }
+  SetTabOrder(controls);
+}
+
+void Screen::SetAccessibleNames(std::initializer_list<std::pair<const char*, const char*>> names) {
+  for (const auto& [control, name] : names) {
+    if (auto* widget = findChild<QWidget*>(control)) widget->setAccessibleName(name);
   }
 }
 
@@ -114,6 +128,9 @@ QPushButton* Screen::MakeButton(const QString& name, const QString& caption, con
   auto* button = new QPushButton(caption, this);
   button->setObjectName(name);
   button->setToolTip(hint);
+  // A caption of signs ("+", "->") says nothing read aloud; the hint does.
+  if (!std::ranges::any_of(caption, [](QChar c) { return c.isLetter(); }))
+    button->setAccessibleName(hint);
   button->setGeometry(frame);
   button->setAutoDefault(false);
   return button;

@@ -4,6 +4,8 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 class Game;
 class QLabel;
@@ -72,7 +74,12 @@ class Screen : public QWidget {
 
   // The Tab order: each control after the one before it. The first is the one
   // that has the focus when the screen is shown.
-  void SetTabOrder(std::initializer_list<QWidget*> controls);
+  void SetTabOrder(const std::vector<QWidget*>& controls);
+  // The same, the controls then more by their names.
+  void SetTabOrder(std::vector<QWidget*> controls, std::initializer_list<const char*> thenNamed);
+  // Accessible names by control name, for controls whose caption says too little
+  // (a list box, an edit box): {"SubjectListBox", "Вещи в рюкзаке"}.
+  void SetAccessibleNames(std::initializer_list<std::pair<const char*, const char*>> names);
   // The first control of the Tab order that can take the focus now.
   QWidget* FirstControl() const;
 

@@ -1,5 +1,6 @@
 #include "shop/BuyUnit.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -61,15 +62,17 @@ TForm2::TForm2(Game& game) : Screen(game, "TForm2", 563, 324) {
   MoneyLabel->setGeometry(kMoneyFrame);
   MoneyLabel->setAlignment(Qt::AlignCenter);
 
-  BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(475, 10, 80, 30));
-  BackButton->setCursor(Qt::PointingHandCursor);
-  SetCancelButton(BackButton);
-  connect(BackButton, &QPushButton::clicked, this, &TForm2::BackButtonClick);
-
   PageControl = new ::PageControl(this);
   PageControl->setObjectName("PageControl");
   PageControl->setGeometry(0, 49, 563, 275);
   for (int i = 0; i < kShopCategoryCount; ++i) MakeTabSheet(static_cast<ShopCategory>(i));
+
+  // Made after the tabs: it comes last in the Tab order.
+  BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(475, 10, 80, 30));
+  BackButton->setCursor(Qt::PointingHandCursor);
+  SetCancelButton(BackButton);
+  connect(BackButton, &QPushButton::clicked, this, &TForm2::BackButtonClick);
+  MakeKeyboardPlay();
   PageControl->setCurrentIndex(0);
 
   BindMembers();
@@ -102,6 +105,33 @@ void TForm2::MakeTabSheet(ShopCategory category) {
   for (const ItemKind* kind : ShopKinds(category)) tab.SubjectListBox->AddLine(kind->name);
   connect(tab.SubjectListBox, &ListBox::Click, this,
           [this, category] { SubjectListBoxClick(category); });
+}
+
+// The tabs (one stop), the sheet's kinds, their description, "Купить", then
+// "Вернуться".
+void TForm2::MakeKeyboardPlay() {
+  PageControl->setAccessibleName("Разделы магазина");
+  std::vector<QWidget*> order;
+  for (int i = 0; i < PageControl->count(); ++i) order.push_back(PageControl->tab(i));
+  for (int i = 0; i < kShopCategoryCount; ++i) {
+    ShopTab& tab = Tabs[i];
+    tab.TabSheet->setAccessibleName("Раздел «" + PageControl->tabText(i) + "»");
+    tab.Image->SetAccessibleLabel("Рисунок вещи");
+    tab.ListBox->setAccessibleName("Параметры вещи");
+    tab.SubjectListBox->setAccessibleName("Вещи в продаже");
+    order.insert(order.end(), {tab.SubjectListBox, tab.ListBox, tab.Button});
+  }
+  order.push_back(BackButton);
+  SetTabOrder(order);
+}
+
+bool TForm2::FormKeyDown(const QKeyEvent& event) {
+  const bool control = event.modifiers() & Qt::ControlModifier;
+  if (!control || (event.key() != Qt::Key_Tab && event.key() != Qt::Key_Backtab)) return false;
+  // Ctrl+Tab the next tab, Ctrl+Shift+Tab the one before.
+  const bool back = event.key() == Qt::Key_Backtab || (event.modifiers() & Qt::ShiftModifier);
+  PageControl->StepTab(back ? -1 : 1);
+  return true;
 }
 
 void TForm2::BindMembers() {

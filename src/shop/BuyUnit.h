@@ -48,9 +48,12 @@ class TForm2 : public Screen {
  protected:
   void FormShow() override;
   void FormClose(QCloseEvent* event) override;
+  // Ctrl+Tab and Ctrl+Shift+Tab step through the tabs.
+  bool FormKeyDown(const QKeyEvent& event) override;
 
  private:
   void MakeTabSheet(ShopCategory category);
+  void MakeKeyboardPlay();
   void BindMembers();
   void ShowMoney();
   void PlayFarewell();

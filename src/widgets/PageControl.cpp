@@ -1,7 +1,9 @@
 #include "widgets/PageControl.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStackedWidget>
+#include <QStyleOption>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -17,7 +19,6 @@ PageTab::PageTab(const QString& caption, QWidget* parent) : QAbstractButton(pare
   setCheckable(true);
   setAutoExclusive(true);
   setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::TabFocus);
 }
 
 QSize PageTab::sizeHint() const {
@@ -38,6 +39,24 @@ void PageTab::paintEvent(QPaintEvent*) {
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(rect(), Qt::AlignCenter, text());
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(3, 3, -3, -3);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
+}
+
+void PageTab::keyPressEvent(QKeyEvent* event) {
+  auto* tabs = qobject_cast<PageControl*>(parentWidget());
+  const int key = event->key();
+  if (tabs && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+    tabs->StepTab(key == Qt::Key_Left ? -1 : 1);
+    return;
+  }
+  // Up and Down would move among the tabs by their places; the rows make that odd.
+  if (key == Qt::Key_Up || key == Qt::Key_Down) return;
+  QAbstractButton::keyPressEvent(event);
 }
 
 PageControl::PageControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWidget(this)) {}
@@ -45,9 +64,20 @@ PageControl::PageControl(QWidget* parent) : QWidget(parent), stack_(new QStacked
 int PageControl::addTab(QWidget* sheet, const QString& caption) {
   const int index = stack_->addWidget(sheet);
   auto* tab = new PageTab(caption, this);
+  // The sheet "ShlemTabSheet" has the tab "ShlemTab".
+  QString name = sheet->objectName();
+  if (name.endsWith("TabSheet")) {
+    name.chop(5);
+  } else if (!name.isEmpty()) {
+    name += "Tab";
+  }
+  tab->setObjectName(name);
   connect(tab, &QAbstractButton::clicked, this, [this, sheet] { setCurrentWidget(sheet); });
   tabs_.push_back(tab);
   if (index == 0) tab->setChecked(true);
+  // Every tab can take the focus until a tab is made current, so that a Tab order
+  // can be set through them all first.
+  tab->setFocusPolicy(Qt::TabFocus);
   LayOutTabs();
   return index;
 }
@@ -72,6 +102,15 @@ void PageControl::setCurrentIndex(int index) {
   if (index < 0 || index >= count()) return;
   stack_->setCurrentIndex(index);
   tabs_[index]->setChecked(true);
+  for (int i = 0; i < count(); ++i)
+    tabs_[i]->setFocusPolicy(i == index ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void PageControl::StepTab(int delta) {
+  if (count() == 0) return;
+  const int next = ((currentIndex() + delta) % count() + count()) % count();
+  setCurrentIndex(next);
+  tabs_[next]->setFocus(Qt::TabFocusReason);
 }
 
 void PageControl::setCurrentWidget(QWidget* sheet) { setCurrentIndex(indexOf(sheet)); }

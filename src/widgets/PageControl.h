@@ -7,7 +7,9 @@
 class QStackedWidget;
 
 // Tab sheets with their tabs in as many rows as the captions need, so that every
-// tab stays in view; the sheets fill the rest of the frame.
+// tab stays in view; the sheets fill the rest of the frame. Once a tab has been
+// made current, the tabs are one stop of the Tab order, at the current tab; Left
+// and Right step from tab to tab.
 class PageControl : public QWidget {
   Q_OBJECT
 
@@ -25,6 +27,9 @@ class PageControl : public QWidget {
   void setCurrentIndex(int index);
   void setCurrentWidget(QWidget* sheet);
   int rowCount() const { return rows_; }
+  // The tab `delta` places on, round the end; it becomes current and takes the focus.
+  void StepTab(int delta);
+  QAbstractButton* tab(int index) const { return tabs_[index]; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -50,4 +55,5 @@ class PageTab : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -23,7 +24,6 @@ constexpr int kMapRows = 4;
 constexpr int kPictureSize = 100;
 constexpr int kPictureStep = 101;
 
-constexpr int kWoodPlace = 1;
 constexpr const char* kWoodcuttersAxe = "Топор дровосека";
 constexpr const char* kBattleScroll = "Свиток боя";
 constexpr const char* kSignal = "sound\\Сигнал.wav";
@@ -71,6 +71,7 @@ TForm3::TForm3(Game& game) : Screen(game, "TForm3", 680, 470) {
   Timer->start();
 
   BindMembers();
+  MakeKeyboardPlay();
 }
 
 void TForm3::MakeMap() {
@@ -80,8 +81,52 @@ void TForm3::MakeMap() {
                       kMapTop + (kMapRows - 1 - cell.row) * kPictureStep, kPictureSize,
                       kPictureSize);
     Images[place] = MakePicture(QString("Image%1").arg(place), frame);
+    Images[place]->SetAccessibleLabel(QString::fromStdString(PlaceTitle(place)));
     connect(Images[place], &PictureBox::clicked, this, [this, place] { ImageClick(place); });
   }
+}
+
+// The map is one stop of the Tab order, at the place last focused; the arrows move
+// over the grid from there.
+void TForm3::MakeKeyboardPlay() {
+  SetMapStop(kTown);
+  SetTabOrder(
+      std::vector<QWidget*>(Images.begin() + 1, Images.end()),
+      {"PersButton", "StockButton", "ShopButton", "ProfButton", "SaveButton", "SoundCheckBox"});
+}
+
+void TForm3::SetMapStop(int place) {
+  for (int other = 1; other <= kPlaceCount; ++other) Images[other]->SetFocusable(other == place);
+}
+
+bool TForm3::FormKeyDown(const QKeyEvent& event) {
+  int column = 0;
+  int row = 0;
+  switch (event.key()) {
+    case Qt::Key_Left:
+      column = -1;
+      break;
+    case Qt::Key_Right:
+      column = 1;
+      break;
+    case Qt::Key_Up:
+      row = 1;
+      break;
+    case Qt::Key_Down:
+      row = -1;
+      break;
+    default:
+      return false;
+  }
+  const auto focused = std::find(Images.begin() + 1, Images.end(), focusWidget());
+  if (focused == Images.end()) return false;
+  const MapCell cell = CellOf(static_cast<int>(focused - Images.begin()));
+  // At the edge of the map the focus stays.
+  const int target = PlaceAt({cell.column + column, cell.row + row});
+  if (target == 0) return true;
+  SetMapStop(target);
+  Images[target]->setFocus(Qt::OtherFocusReason);
+  return true;
 }
 
 void TForm3::BindMembers() {
@@ -100,7 +145,7 @@ void TForm3::BindMembers() {
 }
 
 bool TForm3::FormKeyPress(int code) {
-  if (code != 27) return false;
+  if (code != 27) return Screen::FormKeyPress(code);
   game_.Quit();
   return true;
 }
@@ -168,6 +213,8 @@ void TForm3::Arrive() {
 }
 
 void TForm3::RefreshMap() {
+  // The Tab order comes to the map where the player stands.
+  SetMapStop(game_.state.Place);
   SetAttackers({});
   ProfButton->hide();
   if (game_.state.Place == kTown) {
@@ -182,7 +229,7 @@ void TForm3::RefreshMap() {
       continue;
     }
     ShowPlace(place, kHerePicture, kHereHint);
-    if (place == kWoodPlace && game_.state.OruzhieHint == kWoodcuttersAxe) OfferWoodCutting();
+    if (place == kForest && game_.state.OruzhieHint == kWoodcuttersAxe) OfferWoodCutting();
     SetAttackers(DrawAttackerKinds(place, game_.state.AttLevel, AttackerCount, game_.random));
   }
 }

@@ -66,10 +66,15 @@ class TForm3 : public Screen {
 
  protected:
   void FormClose(QCloseEvent* event) override;
+  // The arrows move the focus over the map.
+  bool FormKeyDown(const QKeyEvent& event) override;
 
  private:
   void BindMembers();
   void MakeMap();
+  void MakeKeyboardPlay();
+  // The one place of the map the Tab order stops at.
+  void SetMapStop(int place);
   void PlayShopGreeting();
 
   void StartMove();

@@ -5,6 +5,19 @@
 
 MapCell CellOf(int place) { return {(place - 1) % kMapColumns, (place - 1) / kMapColumns}; }
 
+int PlaceAt(MapCell cell) {
+  constexpr int kRows = kPlaceCount / kMapColumns;
+  if (cell.column < 0 || cell.column >= kMapColumns || cell.row < 0 || cell.row >= kRows) return 0;
+  return cell.row * kMapColumns + cell.column + 1;
+}
+
+std::string PlaceTitle(int place) {
+  const std::string number = std::to_string(place);
+  if (place == kTown) return "Город (место " + number + ")";
+  if (place == kForest) return "Лес (место " + number + ")";
+  return "Место " + number;
+}
+
 namespace {
 bool OnMap(int place) { return place >= 1 && place <= kPlaceCount; }
 }  // namespace

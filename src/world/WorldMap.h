@@ -7,6 +7,8 @@
 inline constexpr int kPlaceCount = 20;
 inline constexpr int kMapColumns = 5;
 inline constexpr int kTown = 5;
+// Place 1, bottom left, where wood is cut.
+inline constexpr int kForest = 1;
 
 // A place's cell in the grid; row 0 is the bottom row.
 struct MapCell {
@@ -14,6 +16,11 @@ struct MapCell {
   int row;
 };
 MapCell CellOf(int place);
+// The place in a cell; 0 outside the map.
+int PlaceAt(MapCell cell);
+
+// What a screen reader calls a place: "Город (место 5)", "Лес (место 1)", "Место 4".
+std::string PlaceTitle(int place);
 
 // Places next to each other in the grid, diagonals included; never a place and itself.
 bool AreNeighbours(int from, int to);
