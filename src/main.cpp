@@ -28,14 +28,18 @@ struct CommandLine {
   std::optional<std::filesystem::path> root;
   bool help = false;
   bool version = false;
+  std::optional<Language> language;
 };
 
 constexpr const char* kUsage =
-    "usage: morrowgate [--root DIR] [--seed N] [--hour H] [--script FILE|- [--snapdir DIR]]\n"
+    "usage: morrowgate [--lang ru|en] [--root DIR] [--seed N] [--hour H] [--script FILE|- "
+    "[--snapdir DIR]]\n"
     "       morrowgate --help | --version\n";
 
 constexpr const char* kOptions =
     "\n"
+    "  --lang ru|en   the game's language; without it the first of Russian or English among\n"
+    "                 the system's languages, else Russian (the script mode: Russian)\n"
     "  --root DIR     the game folder: pictures, sounds and saves (default: the build's\n"
     "                 game/ beside the program, or the installed data)\n"
     "  --seed N       seed the random generator with N instead of the clock\n"
@@ -66,6 +70,9 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     const std::string value = argv[++i];
     if (option == "--script") {
       line.script = value;
+    } else if (option == "--lang") {
+      line.language = ParseLanguage(value);
+      if (!line.language) Usage("unknown language: " + value);
     } else if (option == "--root") {
       line.root = value;
     } else if (option == "--snapdir") {
@@ -177,6 +184,8 @@ int main(int argc, char** argv) {
   line.game.root = folder.Root();
   line.game.saves = folder.Saves();
 
+  // The script mode is a contract read by outside tests: Russian unless told.
+  line.game.language = line.language.value_or(line.script ? Language::Russian : SystemLanguage());
   if (line.script) {
     StdoutLog out;
     RecordingDialogs errors(out);

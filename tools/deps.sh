@@ -1,7 +1,8 @@
 # Installs the Debian packages the game and its tests need, when missing.
 # Sourced by ./play and ./test.
 
-MG_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev libbenchmark-dev
+MG_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-tools-dev
+  libgl-dev libgtest-dev libbenchmark-dev
   qt6-qpa-plugins fonts-dejavu-core espeak-ng xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream)
 

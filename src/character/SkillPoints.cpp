@@ -1,6 +1,7 @@
 #include "character/SkillPoints.h"
 
 #include "core/Format.h"
+#include "core/Translate.h"
 
 namespace {
 
@@ -23,5 +24,7 @@ void SpendSkillPoint(GameState& state, Skill skill) {
 }
 
 std::string SkillPointsLeftText(int points) {
+  // Russian keeps the game's own counting rule; a translation its plural forms.
+  if (mg::Translating()) return mg::translate("Counting", "Осталось: %n умений.", nullptr, points);
   return CountWithWord(points, "умение.", "умения.", "умений.");
 }

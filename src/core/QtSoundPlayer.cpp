@@ -6,10 +6,20 @@
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
+std::filesystem::path QtSoundPlayer::FileOf(const std::string& gamePath) const {
+  constexpr std::string_view kSoundFolder = "sound\\";
+  std::error_code error;
+  if (!speechFolder_.empty() && gamePath.starts_with(kSoundFolder)) {
+    const auto spoken = folder_.Resolve(speechFolder_ + gamePath.substr(kSoundFolder.size()));
+    if (std::filesystem::is_regular_file(spoken, error)) return spoken;
+  }
+  return folder_.Resolve(gamePath);
+}
+
 QSoundEffect* QtSoundPlayer::Load(const std::string& gamePath) {
   auto& slot = effects_[gamePath];
   if (!slot) {
-    const auto file = folder_.Resolve(gamePath);
+    const auto file = FileOf(gamePath);
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) return nullptr;
     slot = std::make_unique<QSoundEffect>();

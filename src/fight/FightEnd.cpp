@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <string>
 
+#include "core/Translate.h"
 #include "fight/Experience.h"
 #include "fight/FightOutcome.h"
 #include "fight/Loot.h"
@@ -16,8 +17,8 @@
 namespace {
 
 std::string ExperienceLine(const char* outcome, int fightExp) {
-  return std::string("Бой закончен. ") + outcome +
-         " Получено боевого опыта: " + std::to_string(fightExp) + ".";
+  return mg::Fill(mg::translate("Fight", "Бой закончен. %1 Получено боевого опыта: %2."),
+                  {mg::translate("Fight", outcome), std::to_string(fightExp)});
 }
 
 // A new attack comes 15 to 29 seconds after a fight.
@@ -48,7 +49,7 @@ void TForm1::EndInDraw() {
     return;
   }
   AwardFightExperience();
-  game_.Inform(ExperienceLine("Ничья.", game_.state.FightExp));
+  game_.Inform(ExperienceLine(QT_TRANSLATE_NOOP("Fight", "Ничья."), game_.state.FightExp));
   ShowLevelUp();
   FinishFight(&GameState::Noup);
   Fight.FightOver = 1;
@@ -63,7 +64,7 @@ void TForm1::EndInLoss() {
   } else {
     state.FightExp = 0;
   }
-  game_.Inform(ExperienceLine("Вы проиграли.", state.FightExp));
+  game_.Inform(ExperienceLine(QT_TRANSLATE_NOOP("Fight", "Вы проиграли."), state.FightExp));
   FinishFight(&GameState::Lose);
   Fight.FightOver = 1;
 }
@@ -73,11 +74,11 @@ bool TForm1::DefeatCurrentOpponent() {
   const int kind = state.OpponentKind;
   DrawDefeat(state, Fight, game_.random);
   game_.sound.Play(kind == kMasterKind ? "sound\\Смерть Мастера.wav" : "sound\\Смерть.wav");
-  game_.Inform(RosterRow(kind).defeatMessage);
+  game_.Inform(mg::translate("Fight", RosterRow(kind).defeatMessage));
   const bool othersAlive = OtherOpponentsAlive(Fight, game_.form3->AttackerKinds);
   if (!othersAlive) {
     AwardFightExperience();
-    game_.Inform(ExperienceLine("Вы победили.", state.FightExp));
+    game_.Inform(ExperienceLine(QT_TRANSLATE_NOOP("Fight", "Вы победили."), state.FightExp));
     ShowLevelUp();
   }
   GiveLoot();
@@ -126,12 +127,12 @@ void TForm1::AwardFightExperience() {
 }
 
 void TForm1::ShowLevelUp() {
-  if (Fight.LevelUpFlag == 1) game_.Inform(kLevelUpMessage);
+  if (Fight.LevelUpFlag == 1) game_.Inform(mg::translate("Levels", kLevelUpMessage));
 }
 
 void TForm1::Surrender() {
   game_.sound.Play("sound\\Смерть.wav");
-  game_.Inform(ExperienceLine("Вы сдались.", 0));
+  game_.Inform(ExperienceLine(QT_TRANSLATE_NOOP("Fight", "Вы сдались."), 0));
   UntickAllBoxes();
   FinishFight(&GameState::Lose);
 }

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "core/Translate.h"
 #include "fight/FightState.h"
 #include "state/GameState.h"
 
@@ -44,27 +45,69 @@ struct FightItem {
 
 // Tested in this order.
 constexpr FightItem kPotions[] = {
-    {"Зелье просветления", "Использовано зелье просветления.", Effect::ExpBonus},
-    {"Зелье яда", "Использовано зелье яда.", Effect::Poison},
-    {"Зелье силы", "Использовано зелье силы.", Effect::Boost, 0.25f, {kPower}},
-    {"Зелье ловкости", "Использовано зелье ловкости.", Effect::Boost, 0.25f, {kDexterity}},
-    {"Зелье удачи", "Использовано зелье удачи.", Effect::Boost, 0.25f, {kGoodLuck}},
-    {"Зелье ХП", "Использовано зелье ХП.", Effect::Heal, 0.25f},
-    {"Зелье загрубелой кожи", "Использовано зелье загрубелой кожи.", Effect::Boost, 0.25f, {kKB}},
-    {"Зелье колкости", "Использовано зелье колкости.", Effect::Boost, 0.25f, {kKick}},
-    {"Зелье панциря", "Использовано зелье панциря.", Effect::Boost, 0.15f, {kKB, kKick}},
-    {"Зелье подвижности", "Использовано зелье подвижности.", Effect::ActionPoints},
+    {"Зелье просветления", QT_TRANSLATE_NOOP("Fight", "Использовано зелье просветления."),
+     Effect::ExpBonus},
+    {"Зелье яда", QT_TRANSLATE_NOOP("Fight", "Использовано зелье яда."), Effect::Poison},
+    {"Зелье силы",
+     QT_TRANSLATE_NOOP("Fight", "Использовано зелье силы."),
+     Effect::Boost,
+     0.25f,
+     {kPower}},
+    {"Зелье ловкости",
+     QT_TRANSLATE_NOOP("Fight", "Использовано зелье ловкости."),
+     Effect::Boost,
+     0.25f,
+     {kDexterity}},
+    {"Зелье удачи",
+     QT_TRANSLATE_NOOP("Fight", "Использовано зелье удачи."),
+     Effect::Boost,
+     0.25f,
+     {kGoodLuck}},
+    {"Зелье ХП", QT_TRANSLATE_NOOP("Fight", "Использовано зелье ХП."), Effect::Heal, 0.25f},
+    {"Зелье загрубелой кожи",
+     QT_TRANSLATE_NOOP("Fight", "Использовано зелье загрубелой кожи."),
+     Effect::Boost,
+     0.25f,
+     {kKB}},
+    {"Зелье колкости",
+     QT_TRANSLATE_NOOP("Fight", "Использовано зелье колкости."),
+     Effect::Boost,
+     0.25f,
+     {kKick}},
+    {"Зелье панциря",
+     QT_TRANSLATE_NOOP("Fight", "Использовано зелье панциря."),
+     Effect::Boost,
+     0.15f,
+     {kKB, kKick}},
+    {"Зелье подвижности", QT_TRANSLATE_NOOP("Fight", "Использовано зелье подвижности."),
+     Effect::ActionPoints},
 };
 
 constexpr FightItem kScrolls[] = {
-    {"Свиток силы", "Использован свиток силы.", Effect::Boost, 0.5f, {kPower}},
-    {"Свиток ХП", "Использован свиток ХП.", Effect::Heal, 0.5f},
-    {"Свиток каменной кожи", "Использован свиток каменной кожи.", Effect::Boost, 0.5f, {kKB}},
-    {"Свиток ярости", "Использован свиток ярости.", Effect::Boost, 0.5f, {kKick}},
-    {"Свиток проклятия", "Использован свиток проклятия.", Effect::Curse},
-    {"Свиток величия", "Использован свиток величия.", Effect::Greatness},
-    {"Свиток женской злости", "Использован свиток женской злости.", Effect::FemaleSpite},
-    {"Свиток урагана", "Использован свиток урагана.", Effect::Hurricane},
+    {"Свиток силы",
+     QT_TRANSLATE_NOOP("Fight", "Использован свиток силы."),
+     Effect::Boost,
+     0.5f,
+     {kPower}},
+    {"Свиток ХП", QT_TRANSLATE_NOOP("Fight", "Использован свиток ХП."), Effect::Heal, 0.5f},
+    {"Свиток каменной кожи",
+     QT_TRANSLATE_NOOP("Fight", "Использован свиток каменной кожи."),
+     Effect::Boost,
+     0.5f,
+     {kKB}},
+    {"Свиток ярости",
+     QT_TRANSLATE_NOOP("Fight", "Использован свиток ярости."),
+     Effect::Boost,
+     0.5f,
+     {kKick}},
+    {"Свиток проклятия", QT_TRANSLATE_NOOP("Fight", "Использован свиток проклятия."),
+     Effect::Curse},
+    {"Свиток величия", QT_TRANSLATE_NOOP("Fight", "Использован свиток величия."),
+     Effect::Greatness},
+    {"Свиток женской злости", QT_TRANSLATE_NOOP("Fight", "Использован свиток женской злости."),
+     Effect::FemaleSpite},
+    {"Свиток урагана", QT_TRANSLATE_NOOP("Fight", "Использован свиток урагана."),
+     Effect::Hurricane},
 };
 
 constexpr float kEnlightenment = 0.25f;
@@ -126,7 +169,7 @@ FightItemUse Use(std::span<const FightItem> table, const std::string& name, Game
       return {"", true};
     }
     Apply(item, state, fight);
-    return {item.message, false};
+    return {mg::translate("Fight", item.message), false};
   }
   return {};
 }

@@ -2,13 +2,16 @@
 
 #include <string>
 
+#include "core/Translate.h"
+
 struct FightState;
 struct GameState;
 
 // Potions from the belt and scrolls from the pocket, used during a fight. Boosts
 // are reckoned from the values the fight started with, so they never compound.
 
-inline constexpr const char* kPoisonRefusal = "Вы уже один раз использовали зелье яда в этом бою.";
+inline constexpr const char* kPoisonRefusal =
+    QT_TRANSLATE_NOOP("Fight", "Вы уже один раз использовали зелье яда в этом бою.");
 
 // What using an item asks the screen to show.
 struct FightItemUse {

@@ -1,7 +1,9 @@
 #include "fight/Loot.h"
 
 #include "core/Random.h"
+#include "core/Translate.h"
 #include "fight/FightState.h"
+#include "items/ItemCatalogue.h"
 
 namespace {
 
@@ -194,10 +196,15 @@ std::span<const char* const> LootGroupItems(int group) {
 bool LootGroupDrawsChoice(int group) { return group > kGemGroupCount && group != kSingleItemGroup; }
 
 std::string FoundItemMessage(const std::string& itemName) {
+  // Russian puts the name in the accusative; a translation takes it as it is shown.
   std::string name = itemName;
-  LowerFirstLetter(name);
-  FirstWordToAccusative(name);
-  return "Вы нашли " + name + ".";
+  if (mg::Translating()) {
+    name = DisplayName(itemName);
+  } else {
+    LowerFirstLetter(name);
+    FirstWordToAccusative(name);
+  }
+  return mg::Fill(mg::translate("Fight", "Вы нашли %1."), {name});
 }
 
 bool MoneyDropped(const FightState& fight) {
@@ -206,4 +213,6 @@ bool MoneyDropped(const FightState& fight) {
 
 int DrawMoneyFound(int kind, Random& random) { return random.RandomInt(10 * kind) + 1; }
 
-std::string FoundMoneyMessage(int money) { return "Вы нашли " + std::to_string(money) + " руб."; }
+std::string FoundMoneyMessage(int money) {
+  return mg::translate("Fight", "Вы нашли %n руб.", nullptr, money);
+}

@@ -4,6 +4,7 @@
 
 #include "fight/FightItems.h"
 #include "fight/MGUnit.h"
+#include "items/ItemCatalogue.h"
 #include "shell/Game.h"
 #include "widgets/PictureBox.h"
 
@@ -41,7 +42,7 @@ void TForm1::EmptySlot(PictureBox* picture, const char* slotName) {
   state.*slot.picture = slot.emptyPicture;
   state.*slot.hint = kEmptySlot;
   picture->Load(state.*slot.picture);
-  picture->setToolTip(kEmptySlot);
+  picture->setToolTip(QString::fromStdString(DisplayName(kEmptySlot)));
   RefreshFightLabels();
 }
 
@@ -49,7 +50,7 @@ namespace {
 
 void Show(Game& game, const FightItemUse& use) {
   if (use.refused) {
-    game.Refuse("Ошибка", kPoisonRefusal);
+    game.Refuse(mg::translate("Caption", "Ошибка"), mg::translate("Fight", kPoisonRefusal));
   } else if (!use.message.empty()) {
     game.Inform(use.message);
   }

@@ -4,6 +4,7 @@
 
 #include "core/Random.h"
 #include "core/Sound.h"
+#include "core/Translate.h"
 #include "state/GameState.h"
 
 namespace {
@@ -80,24 +81,24 @@ struct ZoneTexts {
 };
 const ZoneTexts kZoneTexts[kZoneCount + 1] = {
   {},
-  {" (в голову).", "Вы увернулись от удара (в голову).", "Вы заблокировали удар (в голову).",
-   "Соперник увернулся от удара (в голову).", "Соперник заблокировал удар (в голову)."},
-  {" (в торс).", "Вы увернулись от удара (в торс).", "Вы заблокировали удар (в торс).",
-   "Соперник увернулся от удара (в торс).", "Соперник заблокировал удар (в торс)."},
-  {" (в живот).", "Вы увернулись от удара (в живот).", "Вы заблокировали удар (в живот).",
-   "Соперник увернулся от удара (в живот).", "Соперник заблокировал удар (в живот)."},
-  {" (в ноги).", "Вы увернулись от удара (в ноги).", "Вы заблокировали удар (в ноги).",
-   "Соперник увернулся от удара (в ноги).", "Соперник заблокировал удар (в ноги)."},
+  {QT_TRANSLATE_NOOP("Fight", " (в голову)."), QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (в голову)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (в голову)."),
+   QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (в голову)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (в голову).")},
+  {QT_TRANSLATE_NOOP("Fight", " (в торс)."), QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (в торс)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (в торс)."),
+   QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (в торс)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (в торс).")},
+  {QT_TRANSLATE_NOOP("Fight", " (в живот)."), QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (в живот)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (в живот)."),
+   QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (в живот)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (в живот).")},
+  {QT_TRANSLATE_NOOP("Fight", " (в ноги)."), QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (в ноги)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (в ноги)."),
+   QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (в ноги)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (в ноги).")},
 };
 
 // Prefixes of a strike that does damage: [striker][block broken][critical].
 const char* const kDamagePrefixes[2][2][2] = {
   // the opponent: not blocked (normal, critical), block broken (normal, critical)
-  {{"Соперник поразил на -", "Соперник поразил критом на -"},
-   {"Соперник пробил блок на -", "Соперник пробил блок критом на -"}},
+  {{QT_TRANSLATE_NOOP("Fight", "Соперник поразил на -"), QT_TRANSLATE_NOOP("Fight", "Соперник поразил критом на -")},
+   {QT_TRANSLATE_NOOP("Fight", "Соперник пробил блок на -"), QT_TRANSLATE_NOOP("Fight", "Соперник пробил блок критом на -")}},
   // the player
-  {{"Вы поразили на -", "Вы поразили критом на -"},
-   {"Вы пробили блок на -", "Вы пробили блок критом на -"}},
+  {{QT_TRANSLATE_NOOP("Fight", "Вы поразили на -"), QT_TRANSLATE_NOOP("Fight", "Вы поразили критом на -")},
+   {QT_TRANSLATE_NOOP("Fight", "Вы пробили блок на -"), QT_TRANSLATE_NOOP("Fight", "Вы пробили блок критом на -")}},
 };
 
 // A one-strike opponent blocks three zones, by BlockPattern 1..4.
@@ -152,25 +153,28 @@ constexpr Striker kOpponentStriker{Contest::PlayerDodges, Contest::OpponentBreak
 constexpr Striker kPlayerStriker{Contest::OpponentDodges, Contest::PlayerBreaksBlock,
                                  Contest::PlayerCritical, true};
 
+std::string FightText(const char* text) { return mg::translate("Fight", text); }
+
 // One strike at `zone`: writes its line and returns the damage it does.
 int ResolveStrike(const Striker& striker, Zone zone, bool blocked, const GameState& state,
                   const OpponentRecord& opponent, Random& random, std::vector<std::string>& lines) {
   const ZoneTexts& texts = kZoneTexts[zone];
   if (ContestCheck(striker.dodge, state, opponent, random)) {
-    lines.push_back(striker.isPlayer ? texts.opponentDodges : texts.playerDodges);
+    lines.push_back(FightText(striker.isPlayer ? texts.opponentDodges : texts.playerDodges));
     return 0;
   }
   const float raw = striker.isPlayer ? RawDamage(state.AttKick, state.AttPower, random)
                                      : RawDamage(opponent.Kick, opponent.Power, random);
   if (blocked && !ContestCheck(striker.breakBlock, state, opponent, random)) {
-    lines.push_back(striker.isPlayer ? texts.opponentBlockHolds : texts.playerBlockHolds);
+    lines.push_back(
+        FightText(striker.isPlayer ? texts.opponentBlockHolds : texts.playerBlockHolds));
     return 0;
   }
   const bool critical = ContestCheck(striker.critical, state, opponent, random);
   const int kb = striker.isPlayer ? opponent.KB : state.AttKB;
   const int damage = DamageAfterArmour(raw, kb, blocked, critical);
-  lines.push_back(kDamagePrefixes[striker.isPlayer][blocked][critical] + std::to_string(damage) +
-                  texts.suffix);
+  lines.push_back(FightText(kDamagePrefixes[striker.isPlayer][blocked][critical]) +
+                  std::to_string(damage) + FightText(texts.suffix));
   return damage;
 }
 
@@ -208,14 +212,16 @@ void ResolveLastingEffects(GameState& state, FightState& fight, MoveLog& log) {
     const int damage = ShareOfHitPoints(curHP, 0.25f);
     state.DamageDealt += damage;
     log.PlayerLines.push_back("");
-    log.PlayerLines.push_back("Ураган поразил соперника на -" + std::to_string(damage) + ".");
+    log.PlayerLines.push_back(mg::Fill(mg::translate("Fight", "Ураган поразил соперника на -%1."),
+                                       {std::to_string(damage)}));
     curHP -= damage;
   }
   if (fight.PoisonActive == 1 && curHP > 0) {
     const int damage = ShareOfHitPoints(curHP, 0.1f);
     state.DamageDealt += damage;
     if (fight.HurricaneActive != 1) log.PlayerLines.push_back("");
-    log.PlayerLines.push_back("Яд поразил соперника на -" + std::to_string(damage) + ".");
+    log.PlayerLines.push_back(
+        mg::Fill(mg::translate("Fight", "Яд поразил соперника на -%1."), {std::to_string(damage)}));
     curHP -= damage;
   }
 }

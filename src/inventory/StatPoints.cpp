@@ -1,6 +1,7 @@
 #include "inventory/StatPoints.h"
 
 #include "core/Format.h"
+#include "core/Translate.h"
 
 void SpendStatPoint(GameState& state, StatPointTarget target) {
   // The buttons hide only at the next label refresh; a quick second press must not
@@ -26,5 +27,7 @@ void SpendStatPoint(GameState& state, StatPointTarget target) {
 }
 
 std::string StatPointsLeftText(int points) {
+  // Russian keeps the game's own counting rule; a translation its plural forms.
+  if (mg::Translating()) return mg::translate("Counting", "Осталось: %n статов.", nullptr, points);
   return CountWithWord(points, "стат.", "стата.", "статов.");
 }

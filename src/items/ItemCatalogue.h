@@ -93,6 +93,9 @@ std::vector<const ItemKind*> ShopKinds(ShopCategory category);
 std::optional<std::string> GemWordIn(std::string_view text);
 bool IsLogs(std::string_view text);
 
-// The lines of an item's description in a "Параметры вещи:" list; empty for an
-// unknown name.
-const std::vector<std::string>& DescribeItem(std::string_view name);
+// The lines of an item's description in a "Параметры вещи:" list, in the chosen
+// language; empty for an unknown name.
+std::vector<std::string> DescribeItem(std::string_view name);
+// An item's name as the player reads it in the chosen language ("Алмаз [3]" keeps
+// its mark). The name itself stays the item in the rules, the saves and the pictures.
+std::string DisplayName(std::string_view name);

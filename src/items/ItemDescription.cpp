@@ -1,14 +1,22 @@
+#include "core/Translate.h"
 #include "items/ItemCatalogue.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string PriceLine(int price) { return "Цена: " + std::to_string(price) + " рублей"; }
+std::string Tr(const char* text) { return mg::translate("ItemDescription", text); }
+
+std::string PriceLine(int price) {
+  return mg::Fill(mg::translate("ItemDescription", "Цена: %1 рублей"), {std::to_string(price)});
+}
 
 std::string ModifierLine(const Modifier& modifier) {
-  return std::string(StatWordText(modifier.word)) + ": " + std::to_string(modifier.amount);
+  return mg::translate("Stat", StatWordText(modifier.word)) + ": " +
+         std::to_string(modifier.amount);
 }
+
+std::string RequirementsLine() { return mg::translate("ItemDescription", "Требования:"); }
 
 void AddModifierLines(const ItemKind& kind, Lines& lines) {
   for (const Modifier& modifier : kind.modifiers) lines.push_back(ModifierLine(modifier));
@@ -18,22 +26,25 @@ void AddWearableLines(const ItemKind& kind, Lines& lines) {
   lines.emplace_back();
   AddModifierLines(kind, lines);
   if (kind.levelRequirement == 0) return;
-  lines.insert(lines.end(), {"", "Требования:", "Левел: " + std::to_string(kind.levelRequirement)});
+  lines.insert(lines.end(), {"", RequirementsLine(),
+                             mg::translate("ItemDescription", "Левел: ") +
+                                 std::to_string(kind.levelRequirement)});
 }
 
 void AddConsumableLines(const ItemKind& kind, Lines& lines) {
   if (!kind.effectLines.empty()) {
     lines.emplace_back();
-    lines.insert(lines.end(), kind.effectLines.begin(), kind.effectLines.end());
+    for (const std::string& line : kind.effectLines) lines.push_back(Tr(line.c_str()));
   }
   if (kind.healthRequirement == 0) return;
-  lines.insert(lines.end(), {"", "Требования:"});
-  if (!kind.requirementNote.empty()) lines.push_back(kind.requirementNote);
-  lines.push_back("Здоровье: " + std::to_string(kind.healthRequirement));
+  lines.insert(lines.end(), {"", RequirementsLine()});
+  if (!kind.requirementNote.empty()) lines.push_back(Tr(kind.requirementNote.c_str()));
+  lines.push_back(mg::translate("ItemDescription", "Здоровье: ") +
+                  std::to_string(kind.healthRequirement));
 }
 
 void AddGemLines(const ItemKind& kind, Lines& lines) {
-  lines.insert(lines.end(), {"", "Бонус", ""});
+  lines.insert(lines.end(), {"", mg::translate("ItemDescription", "Бонус"), ""});
   AddModifierLines(kind, lines);
 }
 
@@ -61,8 +72,8 @@ Lines DescriptionOf(const ItemKind& kind) {
   return lines;
 }
 
-// The table is fixed, so every description is written once, in catalogue order.
-const std::vector<Lines>& Descriptions() {
+// The table is fixed, so every Russian description is written once, in catalogue order.
+const std::vector<Lines>& RussianDescriptions() {
   static const std::vector<Lines> descriptions = [] {
     std::vector<Lines> all;
     for (const ItemKind& kind : AllItemKinds()) all.push_back(DescriptionOf(kind));
@@ -73,8 +84,18 @@ const std::vector<Lines>& Descriptions() {
 
 }  // namespace
 
-const std::vector<std::string>& DescribeItem(std::string_view name) {
-  static const Lines kNothing;
+std::vector<std::string> DescribeItem(std::string_view name) {
   const ItemKind* kind = FindItem(name);
-  return kind ? Descriptions()[kind - AllItemKinds().data()] : kNothing;
+  if (!kind) return {};
+  if (mg::Translating()) return DescriptionOf(*kind);
+  return RussianDescriptions()[kind - AllItemKinds().data()];
+}
+
+std::string DisplayName(std::string_view name) {
+  const ItemKind* kind = FindItem(name);
+  if (kind && kind->itemClass == ItemClass::Gem) {
+    const std::size_t mark = kind->name.find(" [");
+    return mg::translate("Item", kind->name.substr(0, mark).c_str()) + kind->name.substr(mark);
+  }
+  return mg::translate("Item", std::string(name).c_str());
 }

@@ -24,6 +24,7 @@ constexpr const char* kApplicationTitle = "Off-Line Morrowgate";
 
 Game::Game(GameOptions opts, EventLog* record)
     : options(std::move(opts)),
+      translation(options.language),
       folder(options.root, options.saves),
       files(options.files ? *options.files : Disk()),
       log(record ? *record : *(ownLog_ = std::make_unique<NullLog>())),
@@ -48,7 +49,9 @@ SoundPlayer& Game::MakePlayer(EventLog* record) {
   if (record) {
     player_ = std::make_unique<RecordingSoundPlayer>(*record);
   } else {
-    player_ = std::make_unique<QtSoundPlayer>(folder);
+    // The shopkeeper speaks the game's language where the English phrases were made.
+    player_ = std::make_unique<QtSoundPlayer>(
+        folder, options.language == Language::English ? "sound\\en\\" : "");
   }
   return *player_;
 }

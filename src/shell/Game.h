@@ -10,6 +10,7 @@
 #include "core/Dialogs.h"
 #include "core/EventLog.h"
 #include "core/GameFolder.h"
+#include "core/Language.h"
 #include "core/Random.h"
 #include "core/Sound.h"
 #include "state/FileOps.h"
@@ -32,6 +33,7 @@ struct GameOptions {
   std::optional<std::uint32_t> seed;  // otherwise the clock
   std::optional<int> hour;            // otherwise the local clock
   FileOps* files = nullptr;           // otherwise the real disk
+  Language language = Language::Russian;
 };
 
 // Owns GameState, the services and the seven screens; every screen reaches the
@@ -55,6 +57,7 @@ class Game {
   void Start();
 
   GameOptions options;
+  GameTranslation translation;
   GameState state;
   // The inventory's two lists, saved beside GameState.
   ItemList backpack;

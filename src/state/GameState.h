@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "core/Translate.h"
+
 // Text of a hint member while its slot holds nothing.
-inline constexpr const char* kEmptySlot = "Пустой слот";
+inline constexpr const char* kEmptySlot = QT_TRANSLATE_NOOP("Item", "Пустой слот");
 inline constexpr const char* kSaveFormatVersion = "0.5";
 
 // The player's character and the game: one instance for the whole run, read and

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "core/Translate.h"
 #include "state/GameState.h"
 
 // One row of the level table: reaching `level` adds `step` to PointLev, which then
@@ -27,7 +28,7 @@ struct LevelRewardGroup {
 std::span<const LevelRewardGroup> LevelRewardTable();
 
 inline constexpr const char* kLevelUpMessage =
-    "Получен левел. Вы можете увеличить свои статы в инвентаре.";
+    QT_TRANSLATE_NOOP("Levels", "Получен левел. Вы можете увеличить свои статы в инвентаре.");
 
 // Raises the level by one when Point + PointPeace reaches PointLev, at most once a
 // call; counts the level in `levelUpFlag`.

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/Random.h"
+#include "core/Translate.h"
+#include "fight/Roster.h"
 
 namespace {
 
@@ -30,13 +32,6 @@ constexpr std::array<AttackTable, 19> kAttackTables = {{
   { 20,   20,      kNoBound,    {{{10, 5}, {15, 4}, {20, 6}}},                 {}},
 }};
 
-constexpr std::array<const char*, 22> kEncounterNames = {
-  "",
-  "Крыса",   "Кабан",          "Паук",          "Призрак",      "Скелет",        "Зомби",       "Гоблин",
-  "Орк",     "Тролль",         "Огр",           "Дракон",       "Хранитель врат", "Дозорный леса",
-  "Ангел судьбы", "Ледяной",   "Равновесие",    "Разрушитель",  "Охранник тьмы", "Воин света",
-  "Воин тьмы",    "Друг Мастера",
-};
 // clang-format on
 
 // At place 16 only one attacker may be the Master's friend; a second one meets
@@ -60,11 +55,13 @@ int CountAttackers(const AttackerSlots& kinds) {
 }
 
 // "напал" agrees with the single attacker's name.
-std::string AttackedVerb(int kind) {
-  if (kind == 1 || kind == 14) return "напала";
-  if (kind == 6 || kind == 16) return "напало";
-  return "напал";
+std::string OneAttacker(int kind) {
+  if (kind == 1 || kind == 14) return mg::translate("Encounter", "На Вас напала: %1.");
+  if (kind == 6 || kind == 16) return mg::translate("Encounter", "На Вас напало: %1.");
+  return mg::translate("Encounter", "На Вас напал: %1.");
 }
+
+std::string ShownName(int kind) { return mg::translate("Monster", EncounterName(kind).c_str()); }
 
 }  // namespace
 
@@ -103,20 +100,22 @@ AttackerSlots DrawAttackerKinds(int place, int level, int count, Random& random)
 }
 
 std::string EncounterName(int kind) {
-  if (kind < 1 || kind >= static_cast<int>(kEncounterNames.size())) return "";
-  return kEncounterNames[kind];
+  // The Master never attacks on the map; he comes only by the teleport scroll.
+  if (kind < 1 || kind >= kMonsterKindCount) return "";
+  return RosterRow(kind).name;
 }
 
 std::string AttackMessageAt(int slot, const AttackerSlots& kinds) {
   const int count = CountAttackers(kinds);
-  const std::string first = EncounterName(kinds[1]);
-  if (slot == 2 && count == 1) return "На Вас " + AttackedVerb(kinds[1]) + ": " + first + ".";
+  const std::string first = ShownName(kinds[1]);
+  if (slot == 2 && count == 1) return mg::Fill(OneAttacker(kinds[1]), {first});
   if (slot == 2 && count == 2) {
-    return "На Вас напали: " + first + " и " + EncounterName(kinds[2]) + ".";
+    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1 и %2."),
+                    {first, ShownName(kinds[2])});
   }
   if (slot == 3 && count == 3) {
-    return "На Вас напали: " + first + ", " + EncounterName(kinds[2]) + " и " +
-           EncounterName(kinds[3]) + ".";
+    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1, %2 и %3."),
+                    {first, ShownName(kinds[2]), ShownName(kinds[3])});
   }
   return "";
 }

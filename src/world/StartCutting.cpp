@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "core/Translate.h"
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
@@ -12,7 +13,7 @@
 
 void TForm3::ProfButtonClick() {
   if (CuttingLimitReached(game_.state.NumRub, game_.state.AttLevel)) {
-    game_.Inform("Всё срублено.");
+    game_.Inform(mg::translate("Wood", "Всё срублено."));
     return;
   }
   CutRoll = DrawCutRoll(game_.state.Lesorub, game_.random);
@@ -47,7 +48,7 @@ void TForm3::FinishCutting() {
   SetCuttingLocks(false);
   const CutOutcome& outcome = CutOutcomeOf(CutRoll);
   if (CutFailed(outcome)) {
-    game_.Inform(outcome.message);
+    game_.Inform(mg::translate("Wood", outcome.message));
     return;
   }
   AwardCutting(outcome);
@@ -57,8 +58,8 @@ void TForm3::AwardCutting(const CutOutcome& outcome) {
   PeaceAward = DrawPeaceAward(game_.state.AttLevel, game_.random);
   game_.Inform(PeaceAwardText(PeaceAward));
   if (AwardPeaceExperience(game_.state, PeaceAward, game_.form1->Fight.LevelUpFlag)) {
-    game_.Inform(kLevelUpMessage);
+    game_.Inform(mg::translate("Levels", kLevelUpMessage));
   }
-  game_.Inform(outcome.message);
+  game_.Inform(mg::translate("Wood", outcome.message));
   game_.backpack.Append(outcome.logs);
 }

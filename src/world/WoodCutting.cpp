@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "core/Random.h"
+#include "core/Translate.h"
 
 namespace {
 
@@ -14,12 +15,12 @@ constexpr int kLastLimitedLevel = 6;
 // clang-format off
 constexpr std::array<CutOutcome, 6> kCutOutcomes = {{
 //  CutRoll from   message                        logs added to the backpack
-  { INT_MIN,       "Неудачная попытка рубки.",   ""},
-  {       6,       "Срублена 1 шт.",             "Поленья (1 штука)"},
-  {      36,       "Срублено 2 шт.",             "Поленья (2 штуки)"},
-  {      61,       "Срублено 3 шт.",             "Поленья (3 штуки)"},
-  {      81,       "Срублено 4 шт.",             "Поленья (4 штуки)"},
-  {     101,       "Срублено 5 шт.",             "Поленья (5 штук)"},
+  { INT_MIN,       QT_TRANSLATE_NOOP("Wood", "Неудачная попытка рубки."),   ""},
+  {       6,       QT_TRANSLATE_NOOP("Wood", "Срублена 1 шт."),             "Поленья (1 штука)"},
+  {      36,       QT_TRANSLATE_NOOP("Wood", "Срублено 2 шт."),             "Поленья (2 штуки)"},
+  {      61,       QT_TRANSLATE_NOOP("Wood", "Срублено 3 шт."),             "Поленья (3 штуки)"},
+  {      81,       QT_TRANSLATE_NOOP("Wood", "Срублено 4 шт."),             "Поленья (4 штуки)"},
+  {     101,       QT_TRANSLATE_NOOP("Wood", "Срублено 5 шт."),             "Поленья (5 штук)"},
 }};
 
 struct PeaceBase {
@@ -74,9 +75,10 @@ int DrawPeaceAward(int level, Random& random) {
 }
 
 std::string CutTimeText(int secondsLeft) {
-  return "Рубка ещё: " + std::to_string(secondsLeft) + " сек.";
+  return mg::Fill(mg::translate("Wood", "Рубка ещё: %1 сек."), {std::to_string(secondsLeft)});
 }
 
 std::string PeaceAwardText(int award) {
-  return "Рубка закончена. Получено мирного опыта: " + std::to_string(award) + ".";
+  return mg::Fill(mg::translate("Wood", "Рубка закончена. Получено мирного опыта: %1."),
+                  {std::to_string(award)});
 }

@@ -154,28 +154,28 @@ Wave NotEnoughMelody() {
 }
 
 const SoundRecipe kSounds[] = {
-    {"Сигнал", nullptr, Alarm},
-    {"Бой", nullptr, Fanfare},
-    {"Ход", nullptr, Swish},
-    {"Сохранить", nullptr, Chime},
-    {"Войти", nullptr, EnterGame},
-    {"ПИ вход", nullptr, OpenBag},
-    {"ПИ выход", nullptr, CloseBag},
-    {"Надеть", nullptr, PutOn},
-    {"Снять", nullptr, TakeOff},
-    {"Применить", nullptr, Sparkle},
-    {"Продать", nullptr, Coins},
-    {"Смерть", nullptr, Death},
-    {"Смерть Мастера", nullptr, MasterDeath},
-    {"Привет", "Привет!", HelloMelody},
-    {"Приветствую", "Приветствую!", GreetingsMelody},
-    {"Рад видеть", "Рад видеть!", GladMelody},
-    {"Доброе утро", "Доброе утро!", MorningMelody},
-    {"Добрый день", "Добрый день!", DayMelody},
-    {"Добрый вечер", "Добрый вечер!", EveningMelody},
-    {"Пока", "Пока!", ByeMelody},
-    {"До свидания", "До свидания!", GoodbyeMelody},
-    {"Не хватает", "Не хватает денег.", NotEnoughMelody},
+    {"Сигнал", nullptr, nullptr, Alarm},
+    {"Бой", nullptr, nullptr, Fanfare},
+    {"Ход", nullptr, nullptr, Swish},
+    {"Сохранить", nullptr, nullptr, Chime},
+    {"Войти", nullptr, nullptr, EnterGame},
+    {"ПИ вход", nullptr, nullptr, OpenBag},
+    {"ПИ выход", nullptr, nullptr, CloseBag},
+    {"Надеть", nullptr, nullptr, PutOn},
+    {"Снять", nullptr, nullptr, TakeOff},
+    {"Применить", nullptr, nullptr, Sparkle},
+    {"Продать", nullptr, nullptr, Coins},
+    {"Смерть", nullptr, nullptr, Death},
+    {"Смерть Мастера", nullptr, nullptr, MasterDeath},
+    {"Привет", "Привет!", "Hello!", HelloMelody},
+    {"Приветствую", "Приветствую!", "Greetings!", GreetingsMelody},
+    {"Рад видеть", "Рад видеть!", "Glad to see you!", GladMelody},
+    {"Доброе утро", "Доброе утро!", "Good morning!", MorningMelody},
+    {"Добрый день", "Добрый день!", "Good afternoon!", DayMelody},
+    {"Добрый вечер", "Добрый вечер!", "Good evening!", EveningMelody},
+    {"Пока", "Пока!", "Bye!", ByeMelody},
+    {"До свидания", "До свидания!", "Goodbye!", GoodbyeMelody},
+    {"Не хватает", "Не хватает денег.", "Not enough money.", NotEnoughMelody},
 };
 
 // Drops the silence espeak leaves around the words and keeps the phrase short.
@@ -192,18 +192,18 @@ void TrimSpeech(Wave& wave) {
 }
 
 // Runs espeak-ng for every phrase at once; a phrase that fails is left out.
-std::vector<std::optional<Wave>> Speak(std::span<const SoundRecipe> sounds) {
+std::vector<std::optional<Wave>> Speak(std::span<const SoundRecipe> sounds, bool english) {
   std::vector<std::optional<Wave>> spoken(sounds.size());
   const QString espeak = QStandardPaths::findExecutable("espeak-ng");
   QTemporaryDir work;
   if (espeak.isEmpty() || !work.isValid()) return spoken;
   std::vector<std::unique_ptr<QProcess>> runs(sounds.size());
   for (size_t i = 0; i < sounds.size(); ++i) {
-    if (!sounds[i].phrase) continue;
+    const char* phrase = english ? sounds[i].english : sounds[i].phrase;
+    if (!phrase) continue;
     runs[i] = std::make_unique<QProcess>();
-    runs[i]->start(
-        espeak, {"-v", "ru", "-s", "140", "-p", "40", "-w",
-                 work.filePath(QString::number(i) + ".wav"), QString::fromUtf8(sounds[i].phrase)});
+    runs[i]->start(espeak, {"-v", english ? "en" : "ru", "-s", "140", "-p", "40", "-w",
+                            work.filePath(QString::number(i) + ".wav"), QString::fromUtf8(phrase)});
   }
   for (size_t i = 0; i < sounds.size(); ++i) {
     if (!runs[i] || !runs[i]->waitForFinished(10000) || runs[i]->exitCode() != 0) continue;
@@ -224,9 +224,15 @@ std::string SoundPath(const SoundRecipe& sound) {
   return std::string("sound\\") + sound.name + ".wav";
 }
 
+std::string EnglishSoundPath(const SoundRecipe& sound) {
+  return std::string("sound\\en\\") + sound.name + ".wav";
+}
+
 void WriteSounds(AssetFolder& folder) {
-  const auto spoken = Speak(kSounds);
+  const auto spoken = Speak(kSounds, false);
+  const auto english = Speak(kSounds, true);
   for (size_t i = 0; i < std::size(kSounds); ++i) {
     folder.SaveWave(SoundPath(kSounds[i]), spoken[i] ? *spoken[i] : kSounds[i].make());
+    if (english[i]) folder.SaveWave(EnglishSoundPath(kSounds[i]), *english[i]);
   }
 }

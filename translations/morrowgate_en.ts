@@ -1,0 +1,1534 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+    <context>
+        <name>Caption</name>
+        <message>
+            <source>Ошибка</source>
+            <translation>Error</translation>
+        </message>
+    </context>
+    <context>
+        <name>Counting</name>
+        <message numerus="yes">
+            <source>Осталось: %n умений.</source>
+            <translation>
+                <numerusform>%n skill point left.</numerusform>
+                <numerusform>%n skill points left.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Осталось: %n статов.</source>
+            <translation>
+                <numerusform>%n stat point left.</numerusform>
+                <numerusform>%n stat points left.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>Encounter</name>
+        <message>
+            <source>На Вас напала: %1.</source>
+            <translation>%1 attacks you.</translation>
+        </message>
+        <message>
+            <source>На Вас напало: %1.</source>
+            <translation>%1 attacks you.</translation>
+        </message>
+        <message>
+            <source>На Вас напал: %1.</source>
+            <translation>%1 attacks you.</translation>
+        </message>
+        <message>
+            <source>На Вас напали: %1 и %2.</source>
+            <translation>%1 and %2 attack you.</translation>
+        </message>
+        <message>
+            <source>На Вас напали: %1, %2 и %3.</source>
+            <translation>%1, %2 and %3 attack you.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Fight</name>
+        <message>
+            <source>Бой закончен. %1 Получено боевого опыта: %2.</source>
+            <translation>The fight is over. %1 Combat experience gained: %2.</translation>
+        </message>
+        <message>
+            <source>Ничья.</source>
+            <translation>A draw.</translation>
+        </message>
+        <message>
+            <source>Вы проиграли.</source>
+            <translation>You lost.</translation>
+        </message>
+        <message>
+            <source>Вы победили.</source>
+            <translation>You won.</translation>
+        </message>
+        <message>
+            <source>Вы сдались.</source>
+            <translation>You gave up.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье просветления.</source>
+            <translation>Potion of Insight used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье яда.</source>
+            <translation>Poison Potion used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье силы.</source>
+            <translation>Strength Potion used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье ловкости.</source>
+            <translation>Agility Potion used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье удачи.</source>
+            <translation>Luck Potion used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье ХП.</source>
+            <translation>HP Potion used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье загрубелой кожи.</source>
+            <translation>Tough Skin Potion used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье колкости.</source>
+            <translation>Sharpness Potion used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье панциря.</source>
+            <translation>Carapace Potion used.</translation>
+        </message>
+        <message>
+            <source>Использовано зелье подвижности.</source>
+            <translation>Swiftness Potion used.</translation>
+        </message>
+        <message>
+            <source>Использован свиток силы.</source>
+            <translation>Scroll of Strength read.</translation>
+        </message>
+        <message>
+            <source>Использован свиток ХП.</source>
+            <translation>Scroll of HP read.</translation>
+        </message>
+        <message>
+            <source>Использован свиток каменной кожи.</source>
+            <translation>Scroll of Stone Skin read.</translation>
+        </message>
+        <message>
+            <source>Использован свиток ярости.</source>
+            <translation>Scroll of Fury read.</translation>
+        </message>
+        <message>
+            <source>Использован свиток проклятия.</source>
+            <translation>Scroll of Curse read.</translation>
+        </message>
+        <message>
+            <source>Использован свиток величия.</source>
+            <translation>Scroll of Greatness read.</translation>
+        </message>
+        <message>
+            <source>Использован свиток женской злости.</source>
+            <translation>Scroll of a Woman's Spite read.</translation>
+        </message>
+        <message>
+            <source>Использован свиток урагана.</source>
+            <translation>Scroll of Hurricane read.</translation>
+        </message>
+        <message>
+            <source>Вы уже один раз использовали зелье яда в этом бою.</source>
+            <translation>You have already used a poison potion in this fight.</translation>
+        </message>
+        <message>
+            <source>Вы нашли %1.</source>
+            <translation>You found: %1.</translation>
+        </message>
+        <message numerus="yes">
+            <source>Вы нашли %n руб.</source>
+            <translation>
+                <numerusform>You found %n rouble.</numerusform>
+                <numerusform>You found %n roubles.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source> (в голову).</source>
+            <translation> (head).</translation>
+        </message>
+        <message>
+            <source>Вы увернулись от удара (в голову).</source>
+            <translation>You dodged a blow (head).</translation>
+        </message>
+        <message>
+            <source>Вы заблокировали удар (в голову).</source>
+            <translation>You blocked a blow (head).</translation>
+        </message>
+        <message>
+            <source>Соперник увернулся от удара (в голову).</source>
+            <translation>The enemy dodged a blow (head).</translation>
+        </message>
+        <message>
+            <source>Соперник заблокировал удар (в голову).</source>
+            <translation>The enemy blocked a blow (head).</translation>
+        </message>
+        <message>
+            <source> (в торс).</source>
+            <translation> (torso).</translation>
+        </message>
+        <message>
+            <source>Вы увернулись от удара (в торс).</source>
+            <translation>You dodged a blow (torso).</translation>
+        </message>
+        <message>
+            <source>Вы заблокировали удар (в торс).</source>
+            <translation>You blocked a blow (torso).</translation>
+        </message>
+        <message>
+            <source>Соперник увернулся от удара (в торс).</source>
+            <translation>The enemy dodged a blow (torso).</translation>
+        </message>
+        <message>
+            <source>Соперник заблокировал удар (в торс).</source>
+            <translation>The enemy blocked a blow (torso).</translation>
+        </message>
+        <message>
+            <source> (в живот).</source>
+            <translation> (belly).</translation>
+        </message>
+        <message>
+            <source>Вы увернулись от удара (в живот).</source>
+            <translation>You dodged a blow (belly).</translation>
+        </message>
+        <message>
+            <source>Вы заблокировали удар (в живот).</source>
+            <translation>You blocked a blow (belly).</translation>
+        </message>
+        <message>
+            <source>Соперник увернулся от удара (в живот).</source>
+            <translation>The enemy dodged a blow (belly).</translation>
+        </message>
+        <message>
+            <source>Соперник заблокировал удар (в живот).</source>
+            <translation>The enemy blocked a blow (belly).</translation>
+        </message>
+        <message>
+            <source> (в ноги).</source>
+            <translation> (legs).</translation>
+        </message>
+        <message>
+            <source>Вы увернулись от удара (в ноги).</source>
+            <translation>You dodged a blow (legs).</translation>
+        </message>
+        <message>
+            <source>Вы заблокировали удар (в ноги).</source>
+            <translation>You blocked a blow (legs).</translation>
+        </message>
+        <message>
+            <source>Соперник увернулся от удара (в ноги).</source>
+            <translation>The enemy dodged a blow (legs).</translation>
+        </message>
+        <message>
+            <source>Соперник заблокировал удар (в ноги).</source>
+            <translation>The enemy blocked a blow (legs).</translation>
+        </message>
+        <message>
+            <source>Соперник поразил на -</source>
+            <translation>The enemy hit you for -</translation>
+        </message>
+        <message>
+            <source>Соперник поразил критом на -</source>
+            <translation>The enemy hit you critically for -</translation>
+        </message>
+        <message>
+            <source>Соперник пробил блок на -</source>
+            <translation>The enemy broke your block for -</translation>
+        </message>
+        <message>
+            <source>Соперник пробил блок критом на -</source>
+            <translation>The enemy broke your block critically for -</translation>
+        </message>
+        <message>
+            <source>Вы поразили на -</source>
+            <translation>You hit for -</translation>
+        </message>
+        <message>
+            <source>Вы поразили критом на -</source>
+            <translation>You hit critically for -</translation>
+        </message>
+        <message>
+            <source>Вы пробили блок на -</source>
+            <translation>You broke the block for -</translation>
+        </message>
+        <message>
+            <source>Вы пробили блок критом на -</source>
+            <translation>You broke the block critically for -</translation>
+        </message>
+        <message>
+            <source>Ураган поразил соперника на -%1.</source>
+            <translation>The hurricane hit the enemy for -%1.</translation>
+        </message>
+        <message>
+            <source>Яд поразил соперника на -%1.</source>
+            <translation>The poison hit the enemy for -%1.</translation>
+        </message>
+        <message>
+            <source>Крыса повержена.</source>
+            <translation>The Rat is slain.</translation>
+        </message>
+        <message>
+            <source>Кабан повержен.</source>
+            <translation>The Boar is slain.</translation>
+        </message>
+        <message>
+            <source>Паук повержен.</source>
+            <translation>The Spider is slain.</translation>
+        </message>
+        <message>
+            <source>Призрак повержен.</source>
+            <translation>The Ghost is slain.</translation>
+        </message>
+        <message>
+            <source>Скелет повержен.</source>
+            <translation>The Skeleton is slain.</translation>
+        </message>
+        <message>
+            <source>Зомби повержено.</source>
+            <translation>The Zombie is slain.</translation>
+        </message>
+        <message>
+            <source>Гоблин повержен.</source>
+            <translation>The Goblin is slain.</translation>
+        </message>
+        <message>
+            <source>Орк повержен.</source>
+            <translation>The Orc is slain.</translation>
+        </message>
+        <message>
+            <source>Тролль повержен.</source>
+            <translation>The Troll is slain.</translation>
+        </message>
+        <message>
+            <source>Огр повержен.</source>
+            <translation>The Ogre is slain.</translation>
+        </message>
+        <message>
+            <source>Дракон повержен.</source>
+            <translation>The Dragon is slain.</translation>
+        </message>
+        <message>
+            <source>Хранитель врат повержен.</source>
+            <translation>The Gatekeeper is slain.</translation>
+        </message>
+        <message>
+            <source>Дозорный леса повержен.</source>
+            <translation>The Forest Sentinel is slain.</translation>
+        </message>
+        <message>
+            <source>Ангел судьбы повержена.</source>
+            <translation>The Angel of Fate is slain.</translation>
+        </message>
+        <message>
+            <source>Ледяной повержен.</source>
+            <translation>The Ice One is slain.</translation>
+        </message>
+        <message>
+            <source>Равновесие повержено.</source>
+            <translation>Balance is slain.</translation>
+        </message>
+        <message>
+            <source>Разрушитель повержен.</source>
+            <translation>The Destroyer is slain.</translation>
+        </message>
+        <message>
+            <source>Охранник тьмы повержен.</source>
+            <translation>The Dark Guard is slain.</translation>
+        </message>
+        <message>
+            <source>Воин света повержен.</source>
+            <translation>The Warrior of Light is slain.</translation>
+        </message>
+        <message>
+            <source>Воин тьмы повержен.</source>
+            <translation>The Warrior of Darkness is slain.</translation>
+        </message>
+        <message>
+            <source>Друг Мастера повержен.</source>
+            <translation>The Master's Friend is slain.</translation>
+        </message>
+        <message>
+            <source>Мастер повержен.</source>
+            <translation>The Master is slain.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Item</name>
+        <message>
+            <source>Шлем слепоты</source>
+            <translation>Helm of Blindness</translation>
+        </message>
+        <message>
+            <source>Шлем лавы</source>
+            <translation>Lava Helm</translation>
+        </message>
+        <message>
+            <source>Шлем исхода</source>
+            <translation>Helm of Exodus</translation>
+        </message>
+        <message>
+            <source>Корона великолепия</source>
+            <translation>Crown of Splendour</translation>
+        </message>
+        <message>
+            <source>Шлем заката</source>
+            <translation>Sunset Helm</translation>
+        </message>
+        <message>
+            <source>Шлем постоянства</source>
+            <translation>Helm of Constancy</translation>
+        </message>
+        <message>
+            <source>Шлем приговора</source>
+            <translation>Helm of Judgement</translation>
+        </message>
+        <message>
+            <source>Диадема пустынных ветров</source>
+            <translation>Desert Wind Diadem</translation>
+        </message>
+        <message>
+            <source>Шлем дракона</source>
+            <translation>Dragon Helm</translation>
+        </message>
+        <message>
+            <source>Амулет смертельного взгляда</source>
+            <translation>Amulet of the Deadly Gaze</translation>
+        </message>
+        <message>
+            <source>Амулет волхвов</source>
+            <translation>Magi's Amulet</translation>
+        </message>
+        <message>
+            <source>Кулон пустоты</source>
+            <translation>Pendant of the Void</translation>
+        </message>
+        <message>
+            <source>Амулет безумной ярости</source>
+            <translation>Amulet of Mad Fury</translation>
+        </message>
+        <message>
+            <source>Кулон заката</source>
+            <translation>Sunset Pendant</translation>
+        </message>
+        <message>
+            <source>Амулет пустынных ветров</source>
+            <translation>Desert Wind Amulet</translation>
+        </message>
+        <message>
+            <source>Кулон дракона</source>
+            <translation>Dragon Pendant</translation>
+        </message>
+        <message>
+            <source>Поющий клинок</source>
+            <translation>Singing Blade</translation>
+        </message>
+        <message>
+            <source>Рунный меч угрозы</source>
+            <translation>Runesword of Menace</translation>
+        </message>
+        <message>
+            <source>Меч заката</source>
+            <translation>Sunset Sword</translation>
+        </message>
+        <message>
+            <source>Меч прощения</source>
+            <translation>Sword of Mercy</translation>
+        </message>
+        <message>
+            <source>Меч шёпота</source>
+            <translation>Sword of Whispers</translation>
+        </message>
+        <message>
+            <source>Меч опустошения</source>
+            <translation>Sword of Ravage</translation>
+        </message>
+        <message>
+            <source>Жезл пустынных ветров</source>
+            <translation>Desert Wind Sceptre</translation>
+        </message>
+        <message>
+            <source>Меч дракона</source>
+            <translation>Dragon Sword</translation>
+        </message>
+        <message>
+            <source>Топор дровосека</source>
+            <translation>Woodcutter's Axe</translation>
+        </message>
+        <message>
+            <source>Топор первой битвы</source>
+            <translation>Axe of the First Battle</translation>
+        </message>
+        <message>
+            <source>Топор древнего проклятья</source>
+            <translation>Axe of the Ancient Curse</translation>
+        </message>
+        <message>
+            <source>Мифический топор</source>
+            <translation>Mythic Axe</translation>
+        </message>
+        <message>
+            <source>Топор заката</source>
+            <translation>Sunset Axe</translation>
+        </message>
+        <message>
+            <source>Топор повелителя</source>
+            <translation>Overlord's Axe</translation>
+        </message>
+        <message>
+            <source>Топор могущества</source>
+            <translation>Axe of Might</translation>
+        </message>
+        <message>
+            <source>Топор тишины</source>
+            <translation>Axe of Silence</translation>
+        </message>
+        <message>
+            <source>Топор дракона</source>
+            <translation>Dragon Axe</translation>
+        </message>
+        <message>
+            <source>Кистень кровавых слёз</source>
+            <translation>Flail of Bloody Tears</translation>
+        </message>
+        <message>
+            <source>Молот последней молитвы</source>
+            <translation>Hammer of the Last Prayer</translation>
+        </message>
+        <message>
+            <source>Булава неизбежности</source>
+            <translation>Mace of Inevitability</translation>
+        </message>
+        <message>
+            <source>Булава заката</source>
+            <translation>Sunset Mace</translation>
+        </message>
+        <message>
+            <source>Дубинка стража</source>
+            <translation>Warden's Cudgel</translation>
+        </message>
+        <message>
+            <source>Молот неотвратимости</source>
+            <translation>Hammer of Doom</translation>
+        </message>
+        <message>
+            <source>Булава дракона</source>
+            <translation>Dragon Mace</translation>
+        </message>
+        <message>
+            <source>Кинжал мечтаний</source>
+            <translation>Dagger of Dreams</translation>
+        </message>
+        <message>
+            <source>Кинжал ливня</source>
+            <translation>Downpour Dagger</translation>
+        </message>
+        <message>
+            <source>Стилет отрицания</source>
+            <translation>Stiletto of Denial</translation>
+        </message>
+        <message>
+            <source>Кинжал заката</source>
+            <translation>Sunset Dagger</translation>
+        </message>
+        <message>
+            <source>Кинжал последнего вздоха</source>
+            <translation>Dagger of the Last Breath</translation>
+        </message>
+        <message>
+            <source>Холодный кинжал</source>
+            <translation>Cold Dagger</translation>
+        </message>
+        <message>
+            <source>Нож пустынных ветров</source>
+            <translation>Desert Wind Knife</translation>
+        </message>
+        <message>
+            <source>Нож дракона</source>
+            <translation>Dragon Knife</translation>
+        </message>
+        <message>
+            <source>Широкий пояс благородства</source>
+            <translation>Broad Belt of Nobility</translation>
+        </message>
+        <message>
+            <source>Пояс чёрной росы</source>
+            <translation>Belt of Black Dew</translation>
+        </message>
+        <message>
+            <source>Пояс кровавого мщения</source>
+            <translation>Belt of Blood Vengeance</translation>
+        </message>
+        <message>
+            <source>Пояс заката</source>
+            <translation>Sunset Belt</translation>
+        </message>
+        <message>
+            <source>Пояс пустынных ветров</source>
+            <translation>Desert Wind Belt</translation>
+        </message>
+        <message>
+            <source>Пояс дракона</source>
+            <translation>Dragon Belt</translation>
+        </message>
+        <message>
+            <source>Мягкие сапожки</source>
+            <translation>Soft Boots</translation>
+        </message>
+        <message>
+            <source>Укреплённые сапоги</source>
+            <translation>Reinforced Boots</translation>
+        </message>
+        <message>
+            <source>Сапоги безумного бога</source>
+            <translation>Boots of the Mad God</translation>
+        </message>
+        <message>
+            <source>Сапоги заката</source>
+            <translation>Sunset Boots</translation>
+        </message>
+        <message>
+            <source>Сапожки пустынных ветров</source>
+            <translation>Desert Wind Boots</translation>
+        </message>
+        <message>
+            <source>Сапоги дракона</source>
+            <translation>Dragon Boots</translation>
+        </message>
+        <message>
+            <source>Наручи твёрдости</source>
+            <translation>Bracers of Firmness</translation>
+        </message>
+        <message>
+            <source>Наручи угрозы</source>
+            <translation>Bracers of Menace</translation>
+        </message>
+        <message>
+            <source>Наручи содрогания</source>
+            <translation>Bracers of Dread</translation>
+        </message>
+        <message>
+            <source>Наручи заката</source>
+            <translation>Sunset Bracers</translation>
+        </message>
+        <message>
+            <source>Наручи пустынных ветров</source>
+            <translation>Desert Wind Bracers</translation>
+        </message>
+        <message>
+            <source>Наручи дракона</source>
+            <translation>Dragon Bracers</translation>
+        </message>
+        <message>
+            <source>Перчатки ночного неба</source>
+            <translation>Night Sky Gloves</translation>
+        </message>
+        <message>
+            <source>Перчатки лавы</source>
+            <translation>Lava Gloves</translation>
+        </message>
+        <message>
+            <source>Перчатки заката</source>
+            <translation>Sunset Gloves</translation>
+        </message>
+        <message>
+            <source>Перчатки безумной ярости</source>
+            <translation>Gloves of Mad Fury</translation>
+        </message>
+        <message>
+            <source>Перчатки пустынных ветров</source>
+            <translation>Desert Wind Gloves</translation>
+        </message>
+        <message>
+            <source>Перчатки дракона</source>
+            <translation>Dragon Gloves</translation>
+        </message>
+        <message>
+            <source>Щит покорения</source>
+            <translation>Shield of Conquest</translation>
+        </message>
+        <message>
+            <source>Щит заката</source>
+            <translation>Sunset Shield</translation>
+        </message>
+        <message>
+            <source>Щит дракона</source>
+            <translation>Dragon Shield</translation>
+        </message>
+        <message>
+            <source>Кольцо провидца</source>
+            <translation>Seer's Ring</translation>
+        </message>
+        <message>
+            <source>Кольцо долголетия</source>
+            <translation>Ring of Long Life</translation>
+        </message>
+        <message>
+            <source>Кольцо симметрии</source>
+            <translation>Ring of Symmetry</translation>
+        </message>
+        <message>
+            <source>Кольцо отваги</source>
+            <translation>Ring of Valour</translation>
+        </message>
+        <message>
+            <source>Кольцо прорыва</source>
+            <translation>Ring of Breakthrough</translation>
+        </message>
+        <message>
+            <source>Кольцо заката</source>
+            <translation>Sunset Ring</translation>
+        </message>
+        <message>
+            <source>Кольцо пустынных ветров</source>
+            <translation>Desert Wind Ring</translation>
+        </message>
+        <message>
+            <source>Кольцо дракона</source>
+            <translation>Dragon Ring</translation>
+        </message>
+        <message>
+            <source>Доспех равнодушия</source>
+            <translation>Armour of Indifference</translation>
+        </message>
+        <message>
+            <source>Рыцарские латы</source>
+            <translation>Knight's Plate</translation>
+        </message>
+        <message>
+            <source>Латы покровителя</source>
+            <translation>Patron's Plate</translation>
+        </message>
+        <message>
+            <source>Доспех заката</source>
+            <translation>Sunset Armour</translation>
+        </message>
+        <message>
+            <source>Мантия пустынных ветров</source>
+            <translation>Desert Wind Mantle</translation>
+        </message>
+        <message>
+            <source>Доспех дракона</source>
+            <translation>Dragon Armour</translation>
+        </message>
+        <message>
+            <source>Кольчуга заката</source>
+            <translation>Sunset Mail</translation>
+        </message>
+        <message>
+            <source>Кольчуга преимущества</source>
+            <translation>Mail of Advantage</translation>
+        </message>
+        <message>
+            <source>Кольчуга равновесия</source>
+            <translation>Mail of Balance</translation>
+        </message>
+        <message>
+            <source>Кольчуга значимости</source>
+            <translation>Mail of Eminence</translation>
+        </message>
+        <message>
+            <source>Кольчуга атаки</source>
+            <translation>Mail of Attack</translation>
+        </message>
+        <message>
+            <source>Зелье просветления</source>
+            <translation>Potion of Insight</translation>
+        </message>
+        <message>
+            <source>Зелье яда</source>
+            <translation>Poison Potion</translation>
+        </message>
+        <message>
+            <source>Зелье силы</source>
+            <translation>Strength Potion</translation>
+        </message>
+        <message>
+            <source>Зелье ловкости</source>
+            <translation>Agility Potion</translation>
+        </message>
+        <message>
+            <source>Зелье удачи</source>
+            <translation>Luck Potion</translation>
+        </message>
+        <message>
+            <source>Зелье ХП</source>
+            <translation>HP Potion</translation>
+        </message>
+        <message>
+            <source>Зелье загрубелой кожи</source>
+            <translation>Tough Skin Potion</translation>
+        </message>
+        <message>
+            <source>Зелье колкости</source>
+            <translation>Sharpness Potion</translation>
+        </message>
+        <message>
+            <source>Зелье панциря</source>
+            <translation>Carapace Potion</translation>
+        </message>
+        <message>
+            <source>Зелье подвижности</source>
+            <translation>Swiftness Potion</translation>
+        </message>
+        <message>
+            <source>Свиток боя</source>
+            <translation>Scroll of Battle</translation>
+        </message>
+        <message>
+            <source>Свиток телепорта в город</source>
+            <translation>Scroll of Teleport to Town</translation>
+        </message>
+        <message>
+            <source>Свиток телепорта к Мастеру</source>
+            <translation>Scroll of Teleport to Master</translation>
+        </message>
+        <message>
+            <source>Свиток силы</source>
+            <translation>Scroll of Strength</translation>
+        </message>
+        <message>
+            <source>Свиток ХП</source>
+            <translation>Scroll of HP</translation>
+        </message>
+        <message>
+            <source>Свиток каменной кожи</source>
+            <translation>Scroll of Stone Skin</translation>
+        </message>
+        <message>
+            <source>Свиток ярости</source>
+            <translation>Scroll of Fury</translation>
+        </message>
+        <message>
+            <source>Свиток проклятия</source>
+            <translation>Scroll of Curse</translation>
+        </message>
+        <message>
+            <source>Свиток величия</source>
+            <translation>Scroll of Greatness</translation>
+        </message>
+        <message>
+            <source>Свиток женской злости</source>
+            <translation>Scroll of a Woman's Spite</translation>
+        </message>
+        <message>
+            <source>Свиток урагана</source>
+            <translation>Scroll of Hurricane</translation>
+        </message>
+        <message>
+            <source>Доспех гоблина</source>
+            <translation>Goblin Armour</translation>
+        </message>
+        <message>
+            <source>Каска гоблина</source>
+            <translation>Goblin Cap</translation>
+        </message>
+        <message>
+            <source>Наручи гоблина</source>
+            <translation>Goblin Bracers</translation>
+        </message>
+        <message>
+            <source>Оберег гоблина</source>
+            <translation>Goblin Charm</translation>
+        </message>
+        <message>
+            <source>Палаш гоблина</source>
+            <translation>Goblin Broadsword</translation>
+        </message>
+        <message>
+            <source>Перстень гоблина</source>
+            <translation>Goblin Signet</translation>
+        </message>
+        <message>
+            <source>Перчатки гоблина</source>
+            <translation>Goblin Gloves</translation>
+        </message>
+        <message>
+            <source>Пояс гоблина</source>
+            <translation>Goblin Belt</translation>
+        </message>
+        <message>
+            <source>Сандалии гоблина</source>
+            <translation>Goblin Sandals</translation>
+        </message>
+        <message>
+            <source>Щит гоблина</source>
+            <translation>Goblin Shield</translation>
+        </message>
+        <message>
+            <source>Амулет орка</source>
+            <translation>Orc Amulet</translation>
+        </message>
+        <message>
+            <source>Броня орка</source>
+            <translation>Orc Armour</translation>
+        </message>
+        <message>
+            <source>Кольцо орка</source>
+            <translation>Orc Ring</translation>
+        </message>
+        <message>
+            <source>Наручи орка</source>
+            <translation>Orc Bracers</translation>
+        </message>
+        <message>
+            <source>Перчатки орка</source>
+            <translation>Orc Gloves</translation>
+        </message>
+        <message>
+            <source>Пояс орка</source>
+            <translation>Orc Belt</translation>
+        </message>
+        <message>
+            <source>Сапоги орка</source>
+            <translation>Orc Boots</translation>
+        </message>
+        <message>
+            <source>Шлем орка</source>
+            <translation>Orc Helm</translation>
+        </message>
+        <message>
+            <source>Щит орка</source>
+            <translation>Orc Shield</translation>
+        </message>
+        <message>
+            <source>Ятаган орка</source>
+            <translation>Orc Yataghan</translation>
+        </message>
+        <message>
+            <source>Кольцо хранителя</source>
+            <translation>Keeper's Ring</translation>
+        </message>
+        <message>
+            <source>Нож хранителя</source>
+            <translation>Keeper's Knife</translation>
+        </message>
+        <message>
+            <source>Кольцо леса</source>
+            <translation>Forest Ring</translation>
+        </message>
+        <message>
+            <source>Нож леса</source>
+            <translation>Forest Knife</translation>
+        </message>
+        <message>
+            <source>Оберег леса</source>
+            <translation>Forest Charm</translation>
+        </message>
+        <message>
+            <source>Перчатки леса</source>
+            <translation>Forest Gloves</translation>
+        </message>
+        <message>
+            <source>Трезубец леса</source>
+            <translation>Forest Trident</translation>
+        </message>
+        <message>
+            <source>Кольцо судьбы</source>
+            <translation>Ring of Fate</translation>
+        </message>
+        <message>
+            <source>Нож судьбы</source>
+            <translation>Knife of Fate</translation>
+        </message>
+        <message>
+            <source>Перчатки судьбы</source>
+            <translation>Gloves of Fate</translation>
+        </message>
+        <message>
+            <source>Броня льда</source>
+            <translation>Ice Armour</translation>
+        </message>
+        <message>
+            <source>Клинок льда</source>
+            <translation>Ice Blade</translation>
+        </message>
+        <message>
+            <source>Кольцо льда</source>
+            <translation>Ice Ring</translation>
+        </message>
+        <message>
+            <source>Броня равновесия</source>
+            <translation>Armour of Balance</translation>
+        </message>
+        <message>
+            <source>Наручи равновесия</source>
+            <translation>Bracers of Balance</translation>
+        </message>
+        <message>
+            <source>Нож равновесия</source>
+            <translation>Knife of Balance</translation>
+        </message>
+        <message>
+            <source>Амулет разрушения</source>
+            <translation>Amulet of Ruin</translation>
+        </message>
+        <message>
+            <source>Кольцо разрушения</source>
+            <translation>Ring of Ruin</translation>
+        </message>
+        <message>
+            <source>Нож разрушения</source>
+            <translation>Knife of Ruin</translation>
+        </message>
+        <message>
+            <source>Оружие разрушения</source>
+            <translation>Weapon of Ruin</translation>
+        </message>
+        <message>
+            <source>Перчатки разрушения</source>
+            <translation>Gloves of Ruin</translation>
+        </message>
+        <message>
+            <source>Сапоги разрушения</source>
+            <translation>Boots of Ruin</translation>
+        </message>
+        <message>
+            <source>Броня охранника</source>
+            <translation>Guard's Armour</translation>
+        </message>
+        <message>
+            <source>Дубина охранника</source>
+            <translation>Guard's Club</translation>
+        </message>
+        <message>
+            <source>Кольцо охранника</source>
+            <translation>Guard's Ring</translation>
+        </message>
+        <message>
+            <source>Наручи охранника</source>
+            <translation>Guard's Bracers</translation>
+        </message>
+        <message>
+            <source>Перчатки охранника</source>
+            <translation>Guard's Gloves</translation>
+        </message>
+        <message>
+            <source>Пояс охранника</source>
+            <translation>Guard's Belt</translation>
+        </message>
+        <message>
+            <source>Сапоги охранника</source>
+            <translation>Guard's Boots</translation>
+        </message>
+        <message>
+            <source>Цеп охранника</source>
+            <translation>Guard's Flail</translation>
+        </message>
+        <message>
+            <source>Амулет света</source>
+            <translation>Amulet of Light</translation>
+        </message>
+        <message>
+            <source>Броня света</source>
+            <translation>Armour of Light</translation>
+        </message>
+        <message>
+            <source>Когти света</source>
+            <translation>Claws of Light</translation>
+        </message>
+        <message>
+            <source>Кольцо света</source>
+            <translation>Ring of Light</translation>
+        </message>
+        <message>
+            <source>Перчатки света</source>
+            <translation>Gloves of Light</translation>
+        </message>
+        <message>
+            <source>Сапоги света</source>
+            <translation>Boots of Light</translation>
+        </message>
+        <message>
+            <source>Шлем света</source>
+            <translation>Helm of Light</translation>
+        </message>
+        <message>
+            <source>Доспех тьмы</source>
+            <translation>Armour of Darkness</translation>
+        </message>
+        <message>
+            <source>Кинжал тьмы</source>
+            <translation>Dagger of Darkness</translation>
+        </message>
+        <message>
+            <source>Кольцо тьмы</source>
+            <translation>Ring of Darkness</translation>
+        </message>
+        <message>
+            <source>Наручи тьмы</source>
+            <translation>Bracers of Darkness</translation>
+        </message>
+        <message>
+            <source>Перчатки тьмы</source>
+            <translation>Gloves of Darkness</translation>
+        </message>
+        <message>
+            <source>Пояс тьмы</source>
+            <translation>Belt of Darkness</translation>
+        </message>
+        <message>
+            <source>Сапоги тьмы</source>
+            <translation>Boots of Darkness</translation>
+        </message>
+        <message>
+            <source>Шлем тьмы</source>
+            <translation>Helm of Darkness</translation>
+        </message>
+        <message>
+            <source>Алебарда друга</source>
+            <translation>Friend's Halberd</translation>
+        </message>
+        <message>
+            <source>Амулет Мастера</source>
+            <translation>Master's Amulet</translation>
+        </message>
+        <message>
+            <source>Броня Мастера</source>
+            <translation>Master's Armour</translation>
+        </message>
+        <message>
+            <source>Кольцо Мастера</source>
+            <translation>Master's Ring</translation>
+        </message>
+        <message>
+            <source>Меч Мастера</source>
+            <translation>Master's Sword</translation>
+        </message>
+        <message>
+            <source>Наручи Мастера</source>
+            <translation>Master's Bracers</translation>
+        </message>
+        <message>
+            <source>Перчатки Мастера</source>
+            <translation>Master's Gloves</translation>
+        </message>
+        <message>
+            <source>Пояс Мастера</source>
+            <translation>Master's Belt</translation>
+        </message>
+        <message>
+            <source>Сапоги Мастера</source>
+            <translation>Master's Boots</translation>
+        </message>
+        <message>
+            <source>Шлем Мастера</source>
+            <translation>Master's Helm</translation>
+        </message>
+        <message>
+            <source>Щит Мастера</source>
+            <translation>Master's Shield</translation>
+        </message>
+        <message>
+            <source>Алмаз</source>
+            <translation>Diamond</translation>
+        </message>
+        <message>
+            <source>Рубин</source>
+            <translation>Ruby</translation>
+        </message>
+        <message>
+            <source>Топаз</source>
+            <translation>Topaz</translation>
+        </message>
+        <message>
+            <source>Изумруд</source>
+            <translation>Emerald</translation>
+        </message>
+        <message>
+            <source>Сапфир</source>
+            <translation>Sapphire</translation>
+        </message>
+        <message>
+            <source>Поленья (1 штука)</source>
+            <translation>Logs (1 piece)</translation>
+        </message>
+        <message>
+            <source>Поленья (2 штуки)</source>
+            <translation>Logs (2 pieces)</translation>
+        </message>
+        <message>
+            <source>Поленья (3 штуки)</source>
+            <translation>Logs (3 pieces)</translation>
+        </message>
+        <message>
+            <source>Поленья (4 штуки)</source>
+            <translation>Logs (4 pieces)</translation>
+        </message>
+        <message>
+            <source>Поленья (5 штук)</source>
+            <translation>Logs (5 pieces)</translation>
+        </message>
+        <message>
+            <source>Пустой слот</source>
+            <translation>Empty slot</translation>
+        </message>
+    </context>
+    <context>
+        <name>ItemDescription</name>
+        <message>
+            <source>Опыт за бой: 25%</source>
+            <translation>Fight experience: 25%</translation>
+        </message>
+        <message>
+            <source>ХП соперника: -10% за ход</source>
+            <translation>Enemy HP: -10% a move</translation>
+        </message>
+        <message>
+            <source>Максимум = 1 зелье за бой</source>
+            <translation>At most 1 potion a fight</translation>
+        </message>
+        <message>
+            <source>Сила: 25%</source>
+            <translation>Strength: 25%</translation>
+        </message>
+        <message>
+            <source>Ловкость: 25%</source>
+            <translation>Agility: 25%</translation>
+        </message>
+        <message>
+            <source>Удача: 25%</source>
+            <translation>Luck: 25%</translation>
+        </message>
+        <message>
+            <source>ХП: 25%</source>
+            <translation>HP: 25%</translation>
+        </message>
+        <message>
+            <source>КБ: 25%</source>
+            <translation>AC: 25%</translation>
+        </message>
+        <message>
+            <source>Удар: 25%</source>
+            <translation>Attack: 25%</translation>
+        </message>
+        <message>
+            <source>Удар: 15%</source>
+            <translation>Attack: 15%</translation>
+        </message>
+        <message>
+            <source>КБ: 15%</source>
+            <translation>AC: 15%</translation>
+        </message>
+        <message>
+            <source>ОД: 25</source>
+            <translation>AP: 25</translation>
+        </message>
+        <message>
+            <source>Начать бой</source>
+            <translation>Starts a fight</translation>
+        </message>
+        <message>
+            <source>Сила: 50%</source>
+            <translation>Strength: 50%</translation>
+        </message>
+        <message>
+            <source>ХП: 50%</source>
+            <translation>HP: 50%</translation>
+        </message>
+        <message>
+            <source>КБ: 50%</source>
+            <translation>AC: 50%</translation>
+        </message>
+        <message>
+            <source>Удар: 50%</source>
+            <translation>Attack: 50%</translation>
+        </message>
+        <message>
+            <source>Все МФ соперника: -25%</source>
+            <translation>All enemy stats: -25%</translation>
+        </message>
+        <message>
+            <source>Все МФ: 25%</source>
+            <translation>All stats: 25%</translation>
+        </message>
+        <message>
+            <source>ХП соперника: -50%</source>
+            <translation>Enemy HP: -50%</translation>
+        </message>
+        <message>
+            <source>ХП соперника: -25% за ход</source>
+            <translation>Enemy HP: -25% a move</translation>
+        </message>
+        <message>
+            <source>Цена: %1 рублей</source>
+            <translation>Price: %1 roubles</translation>
+        </message>
+        <message>
+            <source>Требования:</source>
+            <translation>Requirements:</translation>
+        </message>
+        <message>
+            <source>Левел: </source>
+            <translation>Level: </translation>
+        </message>
+        <message>
+            <source>Здоровье: </source>
+            <translation>Health: </translation>
+        </message>
+        <message>
+            <source>Бонус</source>
+            <translation>Bonus</translation>
+        </message>
+    </context>
+    <context>
+        <name>Levels</name>
+        <message>
+            <source>Получен левел. Вы можете увеличить свои статы в инвентаре.</source>
+            <translation>Level up! You can raise your stats in the inventory.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Monster</name>
+        <message>
+            <source>Крыса</source>
+            <translation>Rat</translation>
+        </message>
+        <message>
+            <source>Кабан</source>
+            <translation>Boar</translation>
+        </message>
+        <message>
+            <source>Паук</source>
+            <translation>Spider</translation>
+        </message>
+        <message>
+            <source>Призрак</source>
+            <translation>Ghost</translation>
+        </message>
+        <message>
+            <source>Скелет</source>
+            <translation>Skeleton</translation>
+        </message>
+        <message>
+            <source>Зомби</source>
+            <translation>Zombie</translation>
+        </message>
+        <message>
+            <source>Гоблин</source>
+            <translation>Goblin</translation>
+        </message>
+        <message>
+            <source>Орк</source>
+            <translation>Orc</translation>
+        </message>
+        <message>
+            <source>Тролль</source>
+            <translation>Troll</translation>
+        </message>
+        <message>
+            <source>Огр</source>
+            <translation>Ogre</translation>
+        </message>
+        <message>
+            <source>Дракон</source>
+            <translation>Dragon</translation>
+        </message>
+        <message>
+            <source>Хранитель врат</source>
+            <translation>Gatekeeper</translation>
+        </message>
+        <message>
+            <source>Дозорный леса</source>
+            <translation>Forest Sentinel</translation>
+        </message>
+        <message>
+            <source>Ангел судьбы</source>
+            <translation>Angel of Fate</translation>
+        </message>
+        <message>
+            <source>Ледяной</source>
+            <translation>Ice One</translation>
+        </message>
+        <message>
+            <source>Равновесие</source>
+            <translation>Balance</translation>
+        </message>
+        <message>
+            <source>Разрушитель</source>
+            <translation>Destroyer</translation>
+        </message>
+        <message>
+            <source>Охранник тьмы</source>
+            <translation>Dark Guard</translation>
+        </message>
+        <message>
+            <source>Воин света</source>
+            <translation>Warrior of Light</translation>
+        </message>
+        <message>
+            <source>Воин тьмы</source>
+            <translation>Warrior of Darkness</translation>
+        </message>
+        <message>
+            <source>Друг Мастера</source>
+            <translation>Master's Friend</translation>
+        </message>
+        <message>
+            <source>Мастер</source>
+            <translation>Master</translation>
+        </message>
+    </context>
+    <context>
+        <name>ShopTab</name>
+        <message>
+            <source>Шлемы</source>
+            <translation>Helms</translation>
+        </message>
+        <message>
+            <source>Амулеты</source>
+            <translation>Amulets</translation>
+        </message>
+        <message>
+            <source>Мечи</source>
+            <translation>Swords</translation>
+        </message>
+        <message>
+            <source>Топоры</source>
+            <translation>Axes</translation>
+        </message>
+        <message>
+            <source>Дробящее</source>
+            <translation>Maces</translation>
+        </message>
+        <message>
+            <source>Ножи</source>
+            <translation>Knives</translation>
+        </message>
+        <message>
+            <source>Пояса</source>
+            <translation>Belts</translation>
+        </message>
+        <message>
+            <source>Сапоги</source>
+            <translation>Boots</translation>
+        </message>
+        <message>
+            <source>Наручи</source>
+            <translation>Bracers</translation>
+        </message>
+        <message>
+            <source>Перчатки</source>
+            <translation>Gloves</translation>
+        </message>
+        <message>
+            <source>Щиты</source>
+            <translation>Shields</translation>
+        </message>
+        <message>
+            <source>Кольца</source>
+            <translation>Rings</translation>
+        </message>
+        <message>
+            <source>Доспехи</source>
+            <translation>Armour</translation>
+        </message>
+        <message>
+            <source>Кольчуги</source>
+            <translation>Mail</translation>
+        </message>
+        <message>
+            <source>Зелья</source>
+            <translation>Potions</translation>
+        </message>
+        <message>
+            <source>Свитки</source>
+            <translation>Scrolls</translation>
+        </message>
+    </context>
+    <context>
+        <name>Stat</name>
+        <message>
+            <source>Сила</source>
+            <translation>Strength</translation>
+        </message>
+        <message>
+            <source>Ловкость</source>
+            <translation>Agility</translation>
+        </message>
+        <message>
+            <source>Удача</source>
+            <translation>Luck</translation>
+        </message>
+        <message>
+            <source>Удар</source>
+            <translation>Attack</translation>
+        </message>
+        <message>
+            <source>КБ</source>
+            <translation>AC</translation>
+        </message>
+        <message>
+            <source>ХП</source>
+            <translation>HP</translation>
+        </message>
+        <message>
+            <source>Уловка</source>
+            <translation>Evasion</translation>
+        </message>
+        <message>
+            <source>Точность</source>
+            <translation>Accuracy</translation>
+        </message>
+        <message>
+            <source>Сокрушение</source>
+            <translation>Crushing</translation>
+        </message>
+        <message>
+            <source>Стойкость</source>
+            <translation>Toughness</translation>
+        </message>
+    </context>
+    <context>
+        <name>Wood</name>
+        <message>
+            <source>Всё срублено.</source>
+            <translation>Nothing left to cut.</translation>
+        </message>
+        <message>
+            <source>Неудачная попытка рубки.</source>
+            <translation>The cutting failed.</translation>
+        </message>
+        <message>
+            <source>Срублена 1 шт.</source>
+            <translation>1 log cut.</translation>
+        </message>
+        <message>
+            <source>Срублено 2 шт.</source>
+            <translation>2 logs cut.</translation>
+        </message>
+        <message>
+            <source>Срублено 3 шт.</source>
+            <translation>3 logs cut.</translation>
+        </message>
+        <message>
+            <source>Срублено 4 шт.</source>
+            <translation>4 logs cut.</translation>
+        </message>
+        <message>
+            <source>Срублено 5 шт.</source>
+            <translation>5 logs cut.</translation>
+        </message>
+        <message>
+            <source>Рубка ещё: %1 сек.</source>
+            <translation>Cutting: %1 s left</translation>
+        </message>
+        <message>
+            <source>Рубка закончена. Получено мирного опыта: %1.</source>
+            <translation>The cutting is done. Peaceful experience gained: %1.</translation>
+        </message>
+    </context>
+</TS>
