@@ -9,14 +9,15 @@ void RecordingDialogs::Message(const std::string& caption, MessageIcon icon,
             (icon == MessageIcon::Warning ? " warning " : " none ") + JsonQuote(text));
 }
 
-bool RecordingDialogs::ConfirmExit() {
+bool RecordingDialogs::ConfirmExit() { return Ask(kConfirmCaption, kConfirmText); }
+
+bool RecordingDialogs::Ask(const std::string& caption, const std::string& text) {
   bool yes = false;
   if (!answers_.empty()) {
     yes = answers_.front();
     answers_.pop_front();
   }
-  log_.Line("confirm " + JsonQuote(kConfirmCaption) + " " + JsonQuote(kConfirmText) +
-            (yes ? " yes" : " no"));
+  log_.Line("confirm " + JsonQuote(caption) + " " + JsonQuote(text) + (yes ? " yes" : " no"));
   return yes;
 }
 

@@ -15,6 +15,8 @@ class Dialogs {
   virtual void Message(const std::string& caption, MessageIcon icon, const std::string& text) = 0;
   // The exit confirmation (TForm6): true for "Да".
   virtual bool ConfirmExit() = 0;
+  // Any other yes/no question, with an exclamation icon: true for "Да".
+  virtual bool Ask(const std::string& caption, const std::string& text) = 0;
   // An error that escaped a handler, shown as the toolkit's standard error box.
   virtual void Error(const std::string& text) = 0;
 };
@@ -25,6 +27,7 @@ class RecordingDialogs : public Dialogs {
 
   void Message(const std::string& caption, MessageIcon icon, const std::string& text) override;
   bool ConfirmExit() override;
+  bool Ask(const std::string& caption, const std::string& text) override;
   void Error(const std::string& text) override;
 
   void QueueAnswer(bool yes) { answers_.push_back(yes); }

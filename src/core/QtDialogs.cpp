@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtDialogs::Message(const std::string& caption, MessageIcon icon, const std::string& text) {
   QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
@@ -15,6 +16,19 @@ void QtDialogs::Message(const std::string& caption, MessageIcon icon, const std:
 bool QtDialogs::ConfirmExit() {
   pause_(true);
   const bool yes = confirm_();
+  pause_(false);
+  return yes;
+}
+
+bool QtDialogs::Ask(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
+                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                  QApplication::activeWindow());
+  box.button(QMessageBox::Yes)->setText("Да");
+  box.button(QMessageBox::No)->setText("Нет");
+  box.setDefaultButton(QMessageBox::Yes);
+  pause_(true);
+  const bool yes = box.exec() == QMessageBox::Yes;
   pause_(false);
   return yes;
 }

@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
 
   void Message(const std::string& caption, MessageIcon icon, const std::string& text) override;
   bool ConfirmExit() override;
+  bool Ask(const std::string& caption, const std::string& text) override;
   void Error(const std::string& text) override;
 
  private:

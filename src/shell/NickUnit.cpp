@@ -9,11 +9,14 @@
 
 #include "character/PersUnit.h"
 #include "core/Cp1251.h"
+#include "core/Format.h"
+#include "core/SystemLocale.h"
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "shell/SaveGame.h"
 #include "shop/BuyUnit.h"
+#include "state/Backups.h"
 #include "state/SaveFiles.h"
 #include "world/StartUnit.h"
 
@@ -114,10 +117,16 @@ void TForm4::ButtonClick() {
   bool entered = false;
   switch (opened.kind) {
     case OpenedMainFile::Kind::Unreadable:
-      game_.Refuse(kErrorCaption, opened.problem);
+      entered = OfferBackup(opened.problem);
       break;
     case OpenedMainFile::Kind::NewNick:
-      entered = RegisterNick();
+      // An emptied main file beside backups is a lost save, not a new nick.
+      if (opened.found && !BackupsOf(game_.folder, names.nick, game_.files).empty()) {
+        entered = OfferBackup("Файл сохранения " + names.main +
+                              " повреждён: в нём нет сохранённой игры.");
+      } else {
+        entered = RegisterNick();
+      }
       break;
     case OpenedMainFile::Kind::Known:
       entered = PassesKnownNickTests(opened.values) && LoadKnownNick(opened.values);
@@ -152,9 +161,27 @@ bool TForm4::LoadKnownNick(const NameValueList& saved) {
   LoadedGame loaded{game_.state, {}, {}};
   if (const auto problem =
           ReadSavedGame(game_.folder, SaveFilesOf(game_.state.Nick), saved, loaded, game_.files)) {
-    game_.Refuse(kErrorCaption, *problem);
+    return OfferBackup(*problem);
+  }
+  return EnterLoaded(std::move(loaded));
+}
+
+bool TForm4::OfferBackup(const std::string& problem) {
+  auto backup = NewestIntactBackup(game_.folder, game_.state.Nick, game_.state, game_.files);
+  if (!backup) {
+    game_.Refuse(kErrorCaption, problem);
     return false;
   }
+  const GameState& saved = backup->game.state;
+  const std::string question = problem + " Загрузить последнюю целую резервную копию (уровень " +
+                               std::to_string(saved.AttLevel) + ", " +
+                               FormatFloat(saved.Money, SystemDecimalPoint()) + " руб.)?";
+  // The copy passes the same tests as the main file; the next save makes it current.
+  return game_.dialogs.Ask(kErrorCaption, question) && PassesKnownNickTests(backup->values) &&
+         EnterLoaded(std::move(backup->game));
+}
+
+bool TForm4::EnterLoaded(LoadedGame loaded) {
   GameState& state = game_.state;
   state = loaded.state;
   if (state.Sound == 1) game_.sound.Play("sound\\Войти.wav");

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include "shell/Screen.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class NameValueList;
+struct LoadedGame;
 
 // The login screen: the program's main window.
 class TForm4 : public Screen {
@@ -33,6 +36,9 @@ class TForm4 : public Screen {
   void NickFilter();
   bool PassesKnownNickTests(const NameValueList& saved);
   bool LoadKnownNick(const NameValueList& saved);
+  // The main file cannot be loaded: offers the newest intact backup instead.
+  bool OfferBackup(const std::string& problem);
+  bool EnterLoaded(LoadedGame loaded);
   bool RegisterNick();
   void StartWorld();
   void EnterGame();

@@ -94,12 +94,13 @@ bool DiskFileOps::SyncFolder(const fs::path& path) {
   return folder.Get() >= 0 && Sync(folder.Get()) && folder.Close();
 }
 
-std::vector<std::string> DiskFileOps::List(const fs::path& path) {
+std::optional<std::vector<std::string>> DiskFileOps::List(const fs::path& path) {
   std::vector<std::string> names;
   std::error_code error;
   for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
     names.push_back(it->path().filename().string());
   }
+  if (error) return std::nullopt;
   std::ranges::sort(names);
   return names;
 }

@@ -27,8 +27,8 @@ class FileOps {
   virtual bool MakeFolder(const std::filesystem::path& path) = 0;
   // Flushes the folder's list of names, so renames and new files survive a power loss.
   virtual bool SyncFolder(const std::filesystem::path& path) = 0;
-  // The names in a folder (none when it is missing or cannot be read), sorted.
-  virtual std::vector<std::string> List(const std::filesystem::path& path) = 0;
+  // The names in a folder, sorted; none when it is missing or cannot be read.
+  virtual std::optional<std::vector<std::string>> List(const std::filesystem::path& path) = 0;
 };
 
 // The real disk, through the system's calls.
@@ -41,7 +41,7 @@ class DiskFileOps : public FileOps {
   bool Remove(const std::filesystem::path& path) override;
   bool MakeFolder(const std::filesystem::path& path) override;
   bool SyncFolder(const std::filesystem::path& path) override;
-  std::vector<std::string> List(const std::filesystem::path& path) override;
+  std::optional<std::vector<std::string>> List(const std::filesystem::path& path) override;
 };
 
 // The one real disk the game saves to.

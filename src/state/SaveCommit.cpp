@@ -1,6 +1,7 @@
 // How a save replaces a nick's three files so that no moment of a crash can
 // leave a mix of two saves or no save at all.
 
+#include "state/Backups.h"
 #include "state/SaveFiles.h"
 #include "state/ScrambleFile.h"
 
@@ -144,5 +145,6 @@ std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFi
     if (!files.Rename(paths.fresh[i], paths.target[i])) return std::nullopt;
   }
   if (files.SyncFolder(paths.folder)) files.Remove(paths.journal);
+  KeepBackup(folder, names.nick, bytes, files);
   return std::nullopt;
 }

@@ -170,7 +170,7 @@ bool NickNamesFiles(std::string_view nick) {
 
 SaveFileNames SaveFilesOf(const std::string& nick) {
   const std::string stem = "save\\" + nick;
-  return {stem + ".par", stem + ".l1", stem + ".l2", stem + ".commit"};
+  return {stem + ".par", stem + ".l1", stem + ".l2", stem + ".commit", nick};
 }
 
 OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names, FileOps& files) {
@@ -178,14 +178,14 @@ OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names
   const fs::path path = folder.Resolve(names.main);
   if (files.Look(path) == FileOps::Kind::Missing) return {};
   const auto scrambled = files.Read(path);
-  if (!scrambled) return {Kind::Unreadable, {}, CannotRead(names.main)};
+  if (!scrambled) return {Kind::Unreadable, true, {}, CannotRead(names.main)};
   const std::string plain = ScrambleFile(*scrambled);
   auto values = NameValueList::FromLines(DecodeLines(plain));
   if (!EndsComplete(plain) || !values) {
-    return {Kind::Unreadable, {}, Damaged(names.main, "это не сохранённая игра")};
+    return {Kind::Unreadable, true, {}, Damaged(names.main, "это не сохранённая игра")};
   }
-  if (values->Value("Password").empty()) return {};
-  return {Kind::Known, std::move(*values), {}};
+  if (values->Value("Password").empty()) return {Kind::NewNick, true, {}, {}};
+  return {Kind::Known, true, std::move(*values), {}};
 }
 
 std::optional<std::string> ReadSavedGame(const GameFolder& folder, const SaveFileNames& names,

@@ -61,6 +61,7 @@ struct SaveFileNames {
   std::string backpack;
   std::string bonus;
   std::string journal;
+  std::string nick;  // as the file names spell it
 
   std::array<const std::string*, 3> Files() const { return {&main, &backpack, &bonus}; }
 };
@@ -95,6 +96,7 @@ std::optional<std::string> RecoverInterruptedSave(const GameFolder& folder,
 struct OpenedMainFile {
   enum class Kind { NewNick, Known, Unreadable };
   Kind kind = Kind::NewNick;
+  bool found = false;  // whether a main file was there at all
   NameValueList values;
   std::string problem;  // for Unreadable: what to tell the player
 };

@@ -35,6 +35,11 @@ std::string Refusal(const std::string& text) {
   return "message \"Ошибка\" warning \"" + text + "\"";
 }
 
+std::string BackupOffer(const std::string& problem, const std::string& backup, bool yes) {
+  return "confirm \"Ошибка\" \"" + problem + " Загрузить последнюю целую резервную копию (" +
+         backup + ")?\" " + (yes ? "yes" : "no");
+}
+
 class Login : public TestGame {
  protected:
   void SetUp() override { Start(); }
@@ -60,7 +65,12 @@ class Login : public TestGame {
     return FileBytes(game->folder.Resolve(gamePath));
   }
 
-  std::vector<std::string> SaveFolder() const { return FileNames(root / "save"); }
+  // The save folder's names beside the backup folder.
+  std::vector<std::string> SaveFolder() const {
+    auto names = FileNames(root / "save");
+    std::erase(names, "backup");
+    return names;
+  }
 
   // Registers and saves Вася, then starts a new run.
   void SavedVasya() {
@@ -194,8 +204,55 @@ TEST_F(Login, RefusalsOfAKnownNickLeaveItsFilesAlone) {
   EXPECT_TRUE(game->form4->isHidden());
 }
 
-TEST_F(Login, ADamagedMainFileIsReportedAndChangesNothing) {
+TEST_F(Login, ADamagedMainFileOffersTheNewestIntactBackup) {
   SavedVasya();
+  LogIn("Вася", "secret");
+  game->state.Money = 777;
+  game->form3->SaveButton->click();
+  Restart();
+  std::string plain = ScrambleFile(Bytes("save\\Вася.par"));
+  plain.replace(plain.find("AttPower=26"), 11, *Utf8ToCp1251("AttPower=сто"));
+  const std::string damaged = ScrambleFile(plain);
+  std::ofstream(root / "save" / "Вася.par", std::ios::binary) << damaged;
+  const std::string problem =
+      "Файл сохранения save\\\\Вася.par повреждён: значение AttPower «сто» не является целым "
+      "числом.";
+
+  // No: everything stays as it is.
+  game->state.Money = 5;
+  AnswerConfirmation(false);
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), std::vector<std::string>{BackupOffer(problem, "уровень 1, 777 руб.", false)});
+  EXPECT_FALSE(game->form4->isHidden());
+  EXPECT_FLOAT_EQ(game->state.Money, 5);
+  EXPECT_EQ(Bytes("save\\Вася.par"), damaged);
+
+  // Yes: the backup is loaded, and the next save makes it current.
+  AnswerConfirmation(true);
+  LogIn("Вася", "secret");
+  auto entered = EnteredAsVasya(kWelcomeBack);
+  entered.insert(entered.begin(), BackupOffer(problem, "уровень 1, 777 руб.", true));
+  EXPECT_EQ(Events(), entered);
+  EXPECT_FLOAT_EQ(game->state.Money, 777);
+  game->form3->SaveButton->click();
+  Restart();
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), EnteredAsVasya(kWelcomeBack));
+  EXPECT_FLOAT_EQ(game->state.Money, 777);
+
+  // A main file emptied (as a power loss could leave it) beside backups is no new nick.
+  Restart();
+  std::ofstream(root / "save" / "Вася.par", std::ios::trunc);
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), std::vector<std::string>{BackupOffer(
+                          "Файл сохранения save\\\\Вася.par повреждён: в нём нет сохранённой игры.",
+                          "уровень 1, 777 руб.", false)});
+  EXPECT_EQ(Bytes("save\\Вася.par"), "");
+}
+
+TEST_F(Login, ADamagedMainFileWithoutBackupsIsReportedAndChangesNothing) {
+  SavedVasya();
+  fs::remove_all(root / "save" / "backup");
   std::string plain = ScrambleFile(Bytes("save\\Вася.par"));
   plain.replace(plain.find("AttPower=26"), 11, *Utf8ToCp1251("AttPower=сто"));
   std::ofstream(root / "save" / "Вася.par", std::ios::binary) << ScrambleFile(plain);

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "state/Backups.h"
 #include "state/SaveFilesFixture.h"
 #include "support/TestFileOps.h"
 
@@ -55,6 +56,11 @@ class SaveCommit : public SaveFiles {
         << testing::PrintToString(left);
     LoadedGame loaded;
     const auto problem = Load(loaded);
+    // The newest backup a damaged main file would offer is one of the two games too.
+    if (auto backup = NewestIntactBackup(folder, "Вася", NewCharacter())) {
+      const Snapshot kept{backup->game.state.Money, backup->game.backpack, backup->game.bonus};
+      EXPECT_TRUE(kept == kOld || kept == kNew);
+    }
     if (problem == "new nick") return std::nullopt;
     EXPECT_EQ(problem, std::nullopt);
     return Snapshot{loaded.state.Money, loaded.backpack, loaded.bonus};
@@ -146,5 +152,10 @@ TEST_F(SaveCommit, EveryNewFileIsOnTheDiskBeforeTheSaveCountsAndTheFolderAfterTh
                                  "rename Вася.l2.new Вася.l2",
                                  "sync save",
                                  "remove Вася.commit",
+                                 "write Вася.2.l1",
+                                 "write Вася.2.l2",
+                                 "write Вася.2.par.new",
+                                 "rename Вася.2.par.new Вася.2.par",
+                                 "sync backup",
                              }));
 }

@@ -96,7 +96,12 @@ class SaveFiles : public ::testing::Test {
     return Load(loaded);
   }
 
-  std::vector<std::string> SaveFolder() const { return FileNames(Path("save")); }
+  // The save folder's names beside the backup folder.
+  std::vector<std::string> SaveFolder() const {
+    auto names = FileNames(Path("save"));
+    std::erase(names, "backup");
+    return names;
+  }
 
   fs::path root;
   GameFolder folder;

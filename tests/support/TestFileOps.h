@@ -61,8 +61,8 @@ class TestFileOps : public FileOps {
     Note("sync " + Name(path));
     return disk_.SyncFolder(path);
   }
-  std::vector<std::string> List(const std::filesystem::path& path) override {
-    if (Step()) return {};
+  std::optional<std::vector<std::string>> List(const std::filesystem::path& path) override {
+    if (Step()) return std::nullopt;
     return disk_.List(path);
   }
 

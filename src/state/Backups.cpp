@@ -1,0 +1,105 @@
+#include "state/Backups.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kBackupFolder = "save\\backup";
+constexpr const char* kNewMainFile = ".par.new";
+
+// One of a nick's files in the backup folder: its number and what follows it.
+struct BackupEntry {
+  std::string name;
+  long number;
+  std::string suffix;
+};
+
+// Names of other nicks ("Вася.1" has backups too) and strangers are left out.
+std::vector<BackupEntry> EntriesOf(const std::vector<std::string>& names, const std::string& nick) {
+  std::vector<BackupEntry> entries;
+  const std::string prefix = nick + ".";
+  for (const std::string& name : names) {
+    if (!name.starts_with(prefix)) continue;
+    const char* first = name.data() + prefix.size();
+    const char* last = name.data() + name.size();
+    long number = 0;
+    const auto [end, error] = std::from_chars(first, last, number);
+    const std::string suffix(end, last);
+    const bool known =
+        suffix == ".par" || suffix == ".l1" || suffix == ".l2" || suffix == kNewMainFile;
+    if (error == std::errc() && end != first && number > 0 && known) {
+      entries.push_back({name, number, suffix});
+    }
+  }
+  return entries;
+}
+
+std::vector<long> CompleteOnes(const std::vector<BackupEntry>& entries) {
+  std::vector<long> numbers;
+  for (const BackupEntry& entry : entries) {
+    if (entry.suffix == ".par") numbers.push_back(entry.number);
+  }
+  std::ranges::sort(numbers, std::greater<>());
+  return numbers;
+}
+
+}  // namespace
+
+SaveFileNames BackupFilesOf(const std::string& nick, long number) {
+  const std::string stem = std::string(kBackupFolder) + "\\" + nick + "." + std::to_string(number);
+  return {stem + ".par", stem + ".l1", stem + ".l2", {}, nick};
+}
+
+std::vector<long> BackupsOf(const GameFolder& folder, const std::string& nick, FileOps& files) {
+  const auto names = files.List(folder.Resolve(kBackupFolder));
+  return names ? CompleteOnes(EntriesOf(*names, nick)) : std::vector<long>{};
+}
+
+void KeepBackup(const GameFolder& folder, const std::string& nick,
+                const std::array<std::string, 3>& scrambled, FileOps& files) {
+  const fs::path place = folder.Resolve(kBackupFolder);
+  // Without the folder's names the next number is unknown, and an old backup could be hit.
+  const auto names = files.MakeFolder(place) ? files.List(place) : std::nullopt;
+  if (!names) return;
+  std::vector<BackupEntry> entries = EntriesOf(*names, nick);
+  long newest = 0;
+  for (const BackupEntry& entry : entries) newest = std::max(newest, entry.number);
+  const SaveFileNames backup = BackupFilesOf(nick, newest + 1);
+  const fs::path main = folder.Resolve(backup.main);
+  fs::path fresh = main;
+  fresh += ".new";
+  const bool kept = files.Write(folder.Resolve(backup.backpack), scrambled[1]) &&
+                    files.Write(folder.Resolve(backup.bonus), scrambled[2]) &&
+                    files.Write(fresh, scrambled[0]) && files.Rename(fresh, main) &&
+                    files.SyncFolder(place);
+  if (kept) entries.push_back({main.filename().string(), newest + 1, ".par"});
+  // Incomplete backups, this one too when it failed, and old ones beyond the three newest.
+  std::vector<long> keep = CompleteOnes(entries);
+  if (keep.size() > kBackupsKept) keep.resize(kBackupsKept);
+  for (const BackupEntry& entry : entries) {
+    if (std::ranges::find(keep, entry.number) == keep.end()) files.Remove(place / entry.name);
+  }
+  if (!kept) {
+    // The main file first: without it what is left is incomplete, should this be cut too.
+    for (const fs::path& path :
+         {main, fresh, folder.Resolve(backup.backpack), folder.Resolve(backup.bonus)}) {
+      files.Remove(path);
+    }
+  }
+}
+
+std::optional<FoundBackup> NewestIntactBackup(const GameFolder& folder, const std::string& nick,
+                                              const GameState& start, FileOps& files) {
+  for (long number : BackupsOf(folder, nick, files)) {
+    FoundBackup found{BackupFilesOf(nick, number), {}, {start, {}, {}}};
+    OpenedMainFile opened = OpenMainFile(folder, found.names, files);
+    if (opened.kind != OpenedMainFile::Kind::Known) continue;
+    if (ReadSavedGame(folder, found.names, opened.values, found.game, files)) continue;
+    found.values = std::move(opened.values);
+    return found;
+  }
+  return std::nullopt;
+}
