@@ -134,7 +134,8 @@ TEST_F(SavesApart, ARegisteredNickIsSavedAndLoadedThere) {
   LogIn();
   game->state.Money = 77;
   game->form3->SaveButton->click();
-  EXPECT_EQ(FileNames(saves), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(FileNames(saves),
+            (std::vector<std::string>{"backup", "Вася.l1", "Вася.l2", "Вася.par"}));
   EXPECT_FALSE(fs::exists(root / "save"));
 
   LogIn();
