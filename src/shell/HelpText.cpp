@@ -123,7 +123,8 @@ QString ItemTable(ShopCategory category) {
                 .arg(Text(kind->name), effect)
                 .arg(kind->healthRequirement);
   }
-  return "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>Название</th>"
+  return "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>"
+         "<th>Название</th>"
          "<th>Действие</th><th>Здоровье</th></tr>" +
          rows + "</table>";
 }
@@ -136,6 +137,7 @@ QString PotionsAndScrolls() {
 %1
 <p></p>
 %2
+<p>МФ — это Уловка, Точность, Сокрушение и Стойкость.</p>
 <p>Три свитка читаются прямо из рюкзака («Применить»):</p>
 <ul>
 <li><b>Свиток боя</b> — вне города монстры нападут в следующую же секунду.</li>
