@@ -1,5 +1,7 @@
 #include "core/Cp1251.h"
 
+#include <array>
+
 namespace {
 
 // Unicode code points of the bytes 0x80..0xFF; 0 marks the one unused byte (0x98).
@@ -16,6 +18,16 @@ constexpr char32_t kHighHalf[128] = {
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
+
+// The other way round, for every code point up to the highest the table holds
+// (0: not in the code page): a save of a long backpack looks up every letter.
+constexpr auto kBytesOf = [] {
+  std::array<unsigned char, 0x2123> bytes{};
+  for (int i = 0; i < 128; ++i) {
+    if (kHighHalf[i] != 0) bytes[kHighHalf[i]] = static_cast<unsigned char>(0x80 + i);
+  }
+  return bytes;
+}();
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -58,17 +70,25 @@ bool NextCodePoint(std::string_view text, std::size_t& pos, char32_t& c) {
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
+  // The UTF-8 form of every high byte, worked out once: a login reads each letter
+  // of a long backpack through here.
+  static const std::array<std::string, 128> kHighUtf8 = [] {
+    std::array<std::string, 128> forms;
+    for (int i = 0; i < 128; ++i)
+      AppendUtf8(forms[i], kHighHalf[i] == 0 ? U'\uFFFD' : kHighHalf[i]);
+    return forms;
+  }();
   std::string out;
   out.reserve(bytes.size() * 2);
-  for (char ch : bytes) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (b < 0x80) {
-      out += ch;
-    } else {
-      const char32_t c = kHighHalf[b - 0x80];
-      AppendUtf8(out, c == 0 ? U'\uFFFD' : c);
-    }
+  std::size_t plain = 0;  // start of the run of ASCII not yet copied
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) continue;
+    out.append(bytes.substr(plain, i - plain));
+    out.append(kHighUtf8[b - 0x80]);
+    plain = i + 1;
   }
+  out.append(bytes.substr(plain));
   return out;
 }
 
@@ -83,15 +103,9 @@ std::optional<std::string> Utf8ToCp1251(std::string_view text) {
       out += static_cast<char>(c);
       continue;
     }
-    int found = -1;
-    for (int i = 0; i < 128; ++i) {
-      if (kHighHalf[i] == c) {
-        found = i;
-        break;
-      }
-    }
-    if (found < 0) return std::nullopt;
-    out += static_cast<char>(0x80 + found);
+    const unsigned char byte = c < kBytesOf.size() ? kBytesOf[c] : 0;
+    if (byte == 0) return std::nullopt;
+    out += static_cast<char>(byte);
   }
   return out;
 }

@@ -153,7 +153,9 @@ std::vector<std::string> DecodeLines(std::string_view bytes) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < bytes.size()) {
-    const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+    const auto stop = std::find_if(bytes.begin() + start, bytes.end(),
+                                   [](char c) { return c == '\r' || c == '\n'; });
+    const std::size_t end = stop - bytes.begin();
     lines.push_back(Cp1251ToUtf8(bytes.substr(start, end - start)));
     start = end;
     if (start < bytes.size() && bytes[start] == '\r') ++start;

@@ -12,6 +12,11 @@ ItemListModel::ItemListModel(ItemList& list) : list_(list) { list_.Watch(*this);
 
 ItemListModel::~ItemListModel() { list_.Unwatch(*this); }
 
+QModelIndex ItemListModel::index(int row, int column, const QModelIndex& parent) const {
+  const bool there = row >= 0 && row < list_.Count() && column == 0 && !parent.isValid();
+  return there ? createIndex(row, column) : QModelIndex();
+}
+
 int ItemListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : list_.Count();
 }

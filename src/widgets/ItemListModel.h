@@ -13,6 +13,9 @@ class ItemListModel : public QAbstractListModel, private ItemListObserver {
   explicit ItemListModel(ItemList& list);
   ~ItemListModel() override;
 
+  // The view asks for every row's index when it lays the list out: kept cheap.
+  QModelIndex index(int row, int column = 0,
+                    const QModelIndex& parent = QModelIndex()) const override;
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
