@@ -8,9 +8,8 @@ std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo
   const GameState& state = game.state;
   if (!NickNamesFiles(state.Nick)) return "ник «" + state.Nick + "» не годится для имени файла";
   return WriteSavedGame(game.folder, SaveFilesOf(state.Nick),
-                        {SavedValues(state, order, SystemDecimalPoint()), game.backpack.Lines(),
-                         game.bonusList.Lines()},
-                        game.files);
+                        SavedValues(state, order, SystemDecimalPoint()), game.backpack.Lines(),
+                        game.bonusList.Lines(), game.files);
 }
 
 void SaveGame(Game& game) {

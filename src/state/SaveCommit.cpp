@@ -103,6 +103,13 @@ std::optional<std::string> RecoverInterruptedSave(const GameFolder& folder,
 
 std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFileNames& names,
                                           const SavedGame& game, FileOps& files) {
+  return WriteSavedGame(folder, names, game.main, game.backpack, game.bonus, files);
+}
+
+std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFileNames& names,
+                                          const NameValueList& main,
+                                          std::span<const std::string> backpack,
+                                          std::span<const std::string> bonus, FileOps& files) {
   const SavePaths paths(folder, names);
   if (!files.MakeFolder(paths.folder)) return "не удаётся создать папку save";
   // A save that counted but was cut off is completed first: its new files must
@@ -111,15 +118,14 @@ std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFi
     if (auto problem = Recover(paths, names, files)) return problem;
   }
 
-  const std::array<const std::vector<std::string>*, 3> lines = {&game.main.Lines(), &game.backpack,
-                                                                &game.bonus};
+  const std::array<std::span<const std::string>, 3> lines = {main.Lines(), backpack, bonus};
   std::array<std::string, 3> bytes;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     // Only a plain file may be replaced: a folder of that name stays as it is.
     if (files.Look(paths.target[i]) == Kind::Other) {
       return "на месте файла " + paths.name[i] + " находится не файл";
     }
-    const auto encoded = EncodeLines(*lines[i]);
+    const auto encoded = EncodeLines(lines[i]);
     if (!encoded) {
       return "в тексте для файла " + paths.name[i] +
              " есть знак, которого нет в кодировке сохранений";

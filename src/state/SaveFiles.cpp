@@ -138,8 +138,13 @@ bool FitsSaveFile(std::string_view text) {
   return !control && FitsCp1251(text);
 }
 
-std::optional<std::string> EncodeLines(const std::vector<std::string>& lines) {
+std::optional<std::string> EncodeLines(std::span<const std::string> lines) {
+  // Room for the UTF-8 lengths, at least as long as the single bytes: a long list
+  // is never copied while it grows, and the room left over is never touched.
+  std::size_t room = 0;
+  for (const std::string& line : lines) room += line.size() + 2;
   std::string bytes;
+  bytes.reserve(room);
   for (const std::string& line : lines) {
     const auto encoded = Utf8ToCp1251(line);
     if (!encoded) return std::nullopt;

@@ -44,7 +44,7 @@ bool FitsSaveFile(std::string_view text);
 
 // The plain form on disk: code page 1251, every line ended by CR LF. None when a
 // line holds a character the code page lacks.
-std::optional<std::string> EncodeLines(const std::vector<std::string>& lines);
+std::optional<std::string> EncodeLines(std::span<const std::string> lines);
 // Lines end with CR LF, a lone LF or a lone CR; a last line without one counts too.
 std::vector<std::string> DecodeLines(std::string_view bytes);
 
@@ -83,6 +83,13 @@ struct SavedGame {
 // the save is on the disk.
 std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFileNames& names,
                                           const SavedGame& game, FileOps& files = Disk());
+// The same for lists the caller keeps (the game's own backpack): they are read in
+// place, never copied.
+std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFileNames& names,
+                                          const NameValueList& main,
+                                          std::span<const std::string> backpack,
+                                          std::span<const std::string> bonus,
+                                          FileOps& files = Disk());
 
 // Before a nick's files are read or written: completes a save that was cut off
 // after it counted, and drops the remains of one cut off before (the new files,

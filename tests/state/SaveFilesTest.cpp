@@ -58,13 +58,13 @@ TEST(NameValueList, SetReplacesAppendsAndRemovesOnEmpty) {
 }
 
 TEST(SaveText, LinesAreCodePage1251EndedByCrLf) {
-  const auto bytes = EncodeLines({"Ёж", "a"});
+  const auto bytes = EncodeLines(std::vector<std::string>{"Ёж", "a"});
   ASSERT_TRUE(bytes);
   EXPECT_EQ(*bytes, "\xA8\xE6\r\na\r\n");
   EXPECT_EQ(DecodeLines(*bytes), (std::vector<std::string>{"Ёж", "a"}));
   EXPECT_EQ(DecodeLines("a\nb\r\n\r\nc"), (std::vector<std::string>{"a", "b", "", "c"}));
   EXPECT_TRUE(DecodeLines("").empty());
-  EXPECT_FALSE(EncodeLines({"日本"}));
+  EXPECT_FALSE(EncodeLines(std::vector<std::string>{"日本"}));
   // Only the code page without control characters fits.
   EXPECT_TRUE(FitsSaveFile("Вася ёЁ №1"));
   EXPECT_FALSE(FitsSaveFile("Вася😀"));
