@@ -14,7 +14,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <stdexcept>
 
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
@@ -130,15 +132,16 @@ void Login(benchmark::State& run) {
   }
 }
 
-void ShowInventory(benchmark::State& run) {
-  Session s(static_cast<int>(run.range(0)));
-  s.Start();
-  s.LogIn();
+// Times `step` with the frame it causes; `undo`, untimed, puts the lists back as
+// they were, so that every iteration meets the same backpack.
+void Timed(benchmark::State& run, Session& s, const std::function<void()>& step,
+           const std::function<void()>& undo = nullptr) {
   for (auto _ : run) {
-    s.Inventory().show();
+    step();
     s.Frame();
+    if (!undo) continue;
     run.PauseTiming();
-    s.Inventory().hide();
+    undo();
     s.Frame();
     run.ResumeTiming();
   }
@@ -146,40 +149,33 @@ void ShowInventory(benchmark::State& run) {
 
 void ChooseLast(benchmark::State& run) {
   Session s(static_cast<int>(run.range(0)));
-  Open(s);
-  for (auto _ : run) {
-    s.Inventory().SubjectListBox->Choose(s.Last());
-    s.Frame();
-  }
+  TForm5& inventory = Open(s).Inventory();
+  Timed(run, s, [&] { inventory.SubjectListBox->Choose(s.Last()); });
 }
 
 // The helmet, last in the backpack, worn; taking it off puts it back last.
 void Wear(benchmark::State& run) {
   Session s(static_cast<int>(run.range(0)));
-  Open(s);
-  for (auto _ : run) {
-    s.Inventory().SubjectListBox->Choose(s.LastRowOf(kHelmet));
-    s.Inventory().DressButton->click();
-    s.Frame();
-    run.PauseTiming();
-    s.Inventory().Figure.Slot("Shlem")->Click();
-    s.Frame();
-    run.ResumeTiming();
-  }
+  TForm5& inventory = Open(s).Inventory();
+  Timed(
+      run, s,
+      [&] {
+        inventory.SubjectListBox->Choose(s.LastRowOf(kHelmet));
+        inventory.DressButton->click();
+      },
+      [&] { inventory.Figure.Slot("Shlem")->Click(); });
 }
 
 void SellLast(benchmark::State& run) {
   Session s(static_cast<int>(run.range(0)));
-  Open(s);
-  for (auto _ : run) {
-    s.Inventory().SubjectListBox->Choose(s.Last());
-    s.Inventory().SellButton->click();
-    s.Frame();
-    run.PauseTiming();
-    s.game->backpack.Append(kGem);
-    s.Frame();
-    run.ResumeTiming();
-  }
+  TForm5& inventory = Open(s).Inventory();
+  Timed(
+      run, s,
+      [&] {
+        inventory.SubjectListBox->Choose(s.Last());
+        inventory.SellButton->click();
+      },
+      [&] { s.game->backpack.Append(kGem); });
 }
 
 void Buy(benchmark::State& run) {
@@ -189,14 +185,12 @@ void Buy(benchmark::State& run) {
   TForm2& shop = *s.game->form2;
   shop.show();
   s.Frame();
-  for (auto _ : run) {
-    shop.Tabs[0].Button->click();
-    s.Frame();
-    run.PauseTiming();
-    s.game->backpack.RemoveAt(s.Last());
-    s.game->state.Money = 1e6f;
-    run.ResumeTiming();
-  }
+  Timed(
+      run, s, [&] { shop.Tabs[0].Button->click(); },
+      [&] {
+        s.game->backpack.RemoveAt(s.Last());
+        s.game->state.Money = 1e6f;
+      });
 }
 
 // Fight loot and wood cutting append a line; shown here with the inventory open,
@@ -204,37 +198,36 @@ void Buy(benchmark::State& run) {
 void AppendLoot(benchmark::State& run) {
   Session s(static_cast<int>(run.range(0)));
   Open(s);
-  for (auto _ : run) {
-    s.game->backpack.Append("Поленья (3 штуки)");
-    s.Frame();
-    run.PauseTiming();
-    s.game->backpack.RemoveAt(s.Last());
-    s.Frame();
-    run.ResumeTiming();
-  }
+  Timed(
+      run, s, [&] { s.game->backpack.Append("Поленья (3 штуки)"); },
+      [&] { s.game->backpack.RemoveAt(s.Last()); });
 }
 
 // The gem, last in the backpack, into the bonus list and back to the end.
 void GemToBonusAndBack(benchmark::State& run) {
   Session s(static_cast<int>(run.range(0)));
-  Open(s);
-  for (auto _ : run) {
-    s.Inventory().SubjectListBox->Choose(s.LastRowOf(kGem));
-    s.Inventory().DragButton->click();
-    s.Inventory().TransListBox->Choose(0);
-    s.Inventory().Drag2Button->click();
-    s.Frame();
-  }
+  TForm5& inventory = Open(s).Inventory();
+  Timed(run, s, [&] {
+    inventory.SubjectListBox->Choose(s.LastRowOf(kGem));
+    inventory.DragButton->click();
+    inventory.TransListBox->Choose(0);
+    inventory.Drag2Button->click();
+  });
+}
+
+void ShowInventory(benchmark::State& run) {
+  Session s(static_cast<int>(run.range(0)));
+  s.Start();
+  s.LogIn();
+  Timed(
+      run, s, [&] { s.Inventory().show(); }, [&] { s.Inventory().hide(); });
 }
 
 void Save(benchmark::State& run) {
   Session s(static_cast<int>(run.range(0)));
   s.Start();
   s.LogIn();
-  for (auto _ : run) {
-    SaveGame(*s.game);
-    s.Frame();
-  }
+  Timed(run, s, [&] { SaveGame(*s.game); });
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {
