@@ -16,6 +16,7 @@
 #include "state/FileOps.h"
 #include "state/GameState.h"
 #include "state/ItemList.h"
+#include "state/NickLock.h"
 
 class TForm1;
 class TForm2;
@@ -64,7 +65,8 @@ class Game {
   ItemList bonusList;
   Random random;
   GameFolder folder;
-  FileOps& files;  // every file operation of saving and loading
+  FileOps& files;     // every file operation of saving and loading
+  NickLock nickLock;  // held from the login on, for the nick in play
   EventLog& log;
   Dialogs& dialogs;
   Sound sound;

@@ -108,31 +108,39 @@ void TForm4::ButtonClick() {
     game_.Refuse(kErrorCaption, "Ник не может состоять из одних пробелов.");
     return;
   }
-  const SaveFileNames names = SaveFilesOf(state.Nick);
-  if (const auto problem = RecoverInterruptedSave(game_.folder, names, game_.files)) {
-    game_.Refuse(kErrorCaption, "Сохранение не загружено: " + *problem + ".");
+  const SaveFileNames names = SaveFilesFor(game_, state.Nick);
+  // Nothing is read before the lock is held: another game may be saving.
+  if (!HoldNick(game_, names)) {
+    game_.Refuse(kErrorCaption, NickInPlay(state.Nick));
     return;
   }
+  if (OpenCharacter(names)) {
+    EnterGame();
+  } else {
+    game_.nickLock.Release();
+  }
+}
+
+bool TForm4::OpenCharacter(const SaveFileNames& names) {
+  if (const auto problem = RecoverInterruptedSave(game_.folder, names, game_.files)) {
+    game_.Refuse(kErrorCaption, "Сохранение не загружено: " + *problem + ".");
+    return false;
+  }
   const OpenedMainFile opened = OpenMainFile(game_.folder, names, game_.files);
-  bool entered = false;
   switch (opened.kind) {
     case OpenedMainFile::Kind::Unreadable:
-      entered = OfferBackup(opened.problem);
-      break;
+      return OfferBackup(names, opened.problem);
     case OpenedMainFile::Kind::NewNick:
       // An emptied main file beside backups is a lost save, not a new nick.
       if (opened.found && !BackupsOf(game_.folder, names.nick, game_.files).empty()) {
-        entered = OfferBackup("Файл сохранения " + names.main +
-                              " повреждён: в нём нет сохранённой игры.");
-      } else {
-        entered = RegisterNick();
+        return OfferBackup(
+            names, "Файл сохранения " + names.main + " повреждён: в нём нет сохранённой игры.");
       }
-      break;
+      return RegisterNick();
     case OpenedMainFile::Kind::Known:
-      entered = PassesKnownNickTests(opened.values) && LoadKnownNick(opened.values);
-      break;
+      return PassesKnownNickTests(opened.values) && LoadKnownNick(names, opened.values);
   }
-  if (entered) EnterGame();
+  return false;
 }
 
 bool TForm4::PassesKnownNickTests(const NameValueList& saved) {
@@ -156,18 +164,17 @@ bool TForm4::PassesKnownNickTests(const NameValueList& saved) {
   return true;
 }
 
-bool TForm4::LoadKnownNick(const NameValueList& saved) {
+bool TForm4::LoadKnownNick(const SaveFileNames& names, const NameValueList& saved) {
   // Everything is read before anything changes: a damaged file changes nothing.
   LoadedGame loaded{game_.state, {}, {}};
-  if (const auto problem =
-          ReadSavedGame(game_.folder, SaveFilesOf(game_.state.Nick), saved, loaded, game_.files)) {
-    return OfferBackup(*problem);
+  if (const auto problem = ReadSavedGame(game_.folder, names, saved, loaded, game_.files)) {
+    return OfferBackup(names, *problem);
   }
   return EnterLoaded(std::move(loaded));
 }
 
-bool TForm4::OfferBackup(const std::string& problem) {
-  auto backup = NewestIntactBackup(game_.folder, game_.state.Nick, game_.state, game_.files);
+bool TForm4::OfferBackup(const SaveFileNames& names, const std::string& problem) {
+  auto backup = NewestIntactBackup(game_.folder, names.nick, game_.state, game_.files);
   if (!backup) {
     game_.Refuse(kErrorCaption, problem);
     return false;

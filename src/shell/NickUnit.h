@@ -9,6 +9,7 @@ class QLineEdit;
 class QPushButton;
 class NameValueList;
 struct LoadedGame;
+struct SaveFileNames;
 
 // The login screen: the program's main window.
 class TForm4 : public Screen {
@@ -35,9 +36,11 @@ class TForm4 : public Screen {
  private:
   void NickFilter();
   bool PassesKnownNickTests(const NameValueList& saved);
-  bool LoadKnownNick(const NameValueList& saved);
+  // Settles, opens and loads or registers the nick's files; true once in the game.
+  bool OpenCharacter(const SaveFileNames& names);
+  bool LoadKnownNick(const SaveFileNames& names, const NameValueList& saved);
   // The main file cannot be loaded: offers the newest intact backup instead.
-  bool OfferBackup(const std::string& problem);
+  bool OfferBackup(const SaveFileNames& names, const std::string& problem);
   bool EnterLoaded(LoadedGame loaded);
   bool RegisterNick();
   void StartWorld();

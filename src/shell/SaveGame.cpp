@@ -1,15 +1,41 @@
 #include "shell/SaveGame.h"
 
+#include <QString>
+#include <algorithm>
+
 #include "core/SystemLocale.h"
 #include "shell/Game.h"
 #include "state/SaveFiles.h"
 
+SaveFileNames SaveFilesFor(Game& game, const std::string& nick) {
+  const std::vector<std::string> saved = SavedNicks(game.folder, game.files);
+  if (std::ranges::find(saved, nick) != saved.end()) return SaveFilesOf(nick);
+  const QString wanted = QString::fromStdString(nick);
+  const auto sameLetters = std::ranges::find_if(saved, [&](const std::string& name) {
+    return QString::fromStdString(name).compare(wanted, Qt::CaseInsensitive) == 0;
+  });
+  return SaveFilesOf(sameLetters != saved.end() ? *sameLetters : nick);
+}
+
+bool HoldNick(Game& game, const SaveFileNames& names) {
+  game.files.MakeFolder(game.folder.Resolve("save"));
+  return game.nickLock.Take(game.folder.Resolve(names.lock));
+}
+
+std::string NickInPlay(const std::string& nick) {
+  return "Ник «" + nick +
+         "» уже в игре: его ведёт другая запущенная копия игры. Закройте её или войдите под "
+         "другим ником.";
+}
+
 std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo> order) {
   const GameState& state = game.state;
   if (!NickNamesFiles(state.Nick)) return "ник «" + state.Nick + "» не годится для имени файла";
-  return WriteSavedGame(game.folder, SaveFilesOf(state.Nick),
-                        SavedValues(state, order, SystemDecimalPoint()), game.backpack.Lines(),
-                        game.bonusList.Lines(), game.files);
+  const SaveFileNames names = SaveFilesFor(game, state.Nick);
+  // Only the script mode's set can change the nick after the login took its lock.
+  if (!HoldNick(game, names)) return "ник «" + state.Nick + "» ведёт другая запущенная копия игры";
+  return WriteSavedGame(game.folder, names, SavedValues(state, order, SystemDecimalPoint()),
+                        game.backpack.Lines(), game.bonusList.Lines(), game.files);
 }
 
 void SaveGame(Game& game) {

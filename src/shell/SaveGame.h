@@ -7,6 +7,17 @@
 #include "state/MemberTable.h"
 
 class Game;
+struct SaveFileNames;
+
+// The files of a nick: those of the same name, else those whose name differs only
+// in letter case, as on a file system that ignores it (file names stay as first
+// written), else new ones of the nick's name.
+SaveFileNames SaveFilesFor(Game& game, const std::string& nick);
+
+// Takes the nick's lock for this game: false while another running game has it.
+bool HoldNick(Game& game, const SaveFileNames& names);
+// What the player is told then.
+std::string NickInPlay(const std::string& nick);
 
 // Writes GameState in `order` and the inventory's two lists under the nick; what
 // went wrong, in words for the player, or nothing when all three files are written.

@@ -50,7 +50,7 @@ std::vector<long> CompleteOnes(const std::vector<BackupEntry>& entries) {
 
 SaveFileNames BackupFilesOf(const std::string& nick, long number) {
   const std::string stem = std::string(kBackupFolder) + "\\" + nick + "." + std::to_string(number);
-  return {stem + ".par", stem + ".l1", stem + ".l2", {}, nick};
+  return {stem + ".par", stem + ".l1", stem + ".l2", {}, nick, {}};
 }
 
 std::vector<long> BackupsOf(const GameFolder& folder, const std::string& nick, FileOps& files) {

@@ -177,7 +177,22 @@ bool NickNamesFiles(std::string_view nick) {
 
 SaveFileNames SaveFilesOf(const std::string& nick) {
   const std::string stem = "save\\" + nick;
-  return {stem + ".par", stem + ".l1", stem + ".l2", stem + ".commit", nick};
+  return {stem + ".par", stem + ".l1", stem + ".l2", stem + ".commit", nick, stem + ".lock"};
+}
+
+std::vector<std::string> SavedNicks(const GameFolder& folder, FileOps& files) {
+  std::vector<std::string> nicks;
+  // A save cut off before its main file was first renamed in has only its mark.
+  for (const std::string& name :
+       files.List(folder.Resolve("save")).value_or(std::vector<std::string>{})) {
+    for (const std::string_view suffix : {".par", ".commit"}) {
+      if (name.size() > suffix.size() && name.ends_with(suffix)) {
+        nicks.push_back(name.substr(0, name.size() - suffix.size()));
+      }
+    }
+  }
+  std::ranges::sort(nicks);
+  return nicks;
 }
 
 OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names, FileOps& files) {

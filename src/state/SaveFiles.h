@@ -62,10 +62,14 @@ struct SaveFileNames {
   std::string bonus;
   std::string journal;
   std::string nick;  // as the file names spell it
+  std::string lock;  // held by the one running game of the nick
 
   std::array<const std::string*, 3> Files() const { return {&main, &backpack, &bonus}; }
 };
 SaveFileNames SaveFilesOf(const std::string& nick);
+
+// The nicks the save folder holds files of, as their names spell them, sorted.
+std::vector<std::string> SavedNicks(const GameFolder& folder, FileOps& files = Disk());
 
 // Everything one save writes.
 struct SavedGame {

@@ -135,7 +135,7 @@ TEST_F(SavesApart, ARegisteredNickIsSavedAndLoadedThere) {
   game->state.Money = 77;
   game->form3->SaveButton->click();
   EXPECT_EQ(FileNames(saves),
-            (std::vector<std::string>{"backup", "Вася.l1", "Вася.l2", "Вася.par"}));
+            (std::vector<std::string>{"backup", "Вася.l1", "Вася.l2", "Вася.lock", "Вася.par"}));
   EXPECT_FALSE(fs::exists(root / "save"));
 
   LogIn();

@@ -9,10 +9,12 @@
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "shell/NickUnit.h"
+#include "shell/SaveGame.h"
 #include "shop/BuyUnit.h"
 #include "state/SaveFiles.h"
 #include "state/ScrambleFile.h"
 #include "support/Files.h"
+#include "support/SavingChild.h"
 #include "support/TestGame.h"
 #include "widgets/ListBox.h"
 #include "world/StartUnit.h"
@@ -65,10 +67,11 @@ class Login : public TestGame {
     return FileBytes(game->folder.Resolve(gamePath));
   }
 
-  // The save folder's names beside the backup folder.
+  // The save folder's names beside the backup folder and the lock files.
   std::vector<std::string> SaveFolder() const {
     auto names = FileNames(root / "save");
-    std::erase(names, "backup");
+    std::erase_if(names,
+                  [](const std::string& n) { return n == "backup" || n.ends_with(".lock"); });
     return names;
   }
 
@@ -318,4 +321,69 @@ TEST_F(Login, TheRemainsOfACutOffSaveAreSettledAndNeverTakenForANewNick) {
   EXPECT_EQ(Events(), EnteredAsVasya(kWelcomeBack));
   EXPECT_FLOAT_EQ(game->state.Money, 5);
   EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+}
+
+TEST_F(Login, ANickInPlayInAnotherRunningGameIsRefusedUntilThatGameEnds) {
+  LogIn("Вася", "secret");
+  Events();
+  EXPECT_TRUE(fs::exists(root / "save" / "Вася.lock"));
+  // A second copy of the game on the same save folder.
+  VectorLog otherLog;
+  GameOptions options;
+  options.root = root;
+  options.seed = 1;
+  auto other = std::make_unique<Game>(options, &otherLog);
+  other->Start();
+  otherLog.Take();
+  const auto otherLogsIn = [&](const QString& nick) {
+    other->form4->Edit1->setText(nick);
+    other->form4->Edit2->setText("secret");
+    other->form4->Button->click();
+    return otherLog.Take();
+  };
+  // The lock follows the file the nick names, whatever its letter case.
+  for (const QString nick : {"Вася", "ВАСЯ"}) {
+    EXPECT_EQ(otherLogsIn(nick), std::vector<std::string>{Refusal(NickInPlay(nick.toStdString()))});
+    EXPECT_FALSE(other->form4->isHidden());
+  }
+  game.reset();  // the first game ends
+  EXPECT_EQ(otherLogsIn("Вася"), EnteredAsVasya(kWelcomeBack));
+  EXPECT_TRUE(other->form4->isHidden());
+  other.reset();
+
+  // A game killed outright frees the nick too: the kernel drops its lock.
+  SavingChild child(root, 1);
+  ASSERT_TRUE(child.FirstSaveReported());
+  Start();
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), std::vector<std::string>{Refusal(NickInPlay("Вася"))});
+  child.KillAndWait();
+  LogIn("Вася", "secret");
+  EXPECT_EQ(Events(), EnteredAsVasya(kWelcomeBack));
+}
+
+TEST_F(Login, ANickInAnotherLetterCaseOpensTheFilesOfThatName) {
+  SavedVasya();
+  // The files of "Вася" hold that nick: the name typed differs, as on a file
+  // system that ignores letter case.
+  LogIn("вася", "secret");
+  ExpectRefusedAndStillAtLogin(
+      "Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в "
+      "него.");
+  // A file of exactly the name typed wins.
+  std::ofstream(root / "save" / "вася.par");
+  LogIn("вася", "secret");
+  EXPECT_EQ(Events().at(1), kRegistered);
+  Restart();
+  // A new nick whose empty file differs in case is registered there; the name stays.
+  std::ofstream(root / "save" / "ПЕТЯ.par");
+  LogIn("петя", "secret");
+  EXPECT_EQ(Events().at(1), kRegistered);
+  EXPECT_EQ(SaveFolder(),
+            (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "ПЕТЯ.l1", "ПЕТЯ.l2",
+                                      "ПЕТЯ.par", "вася.l1", "вася.l2", "вася.par"}));
+  EXPECT_TRUE(fs::exists(root / "save" / "ПЕТЯ.lock"));
+  EXPECT_TRUE(fs::exists(root / "save" / "backup" / "ПЕТЯ.1.par"));
+  EXPECT_NE(ScrambleFile(Bytes("save\\ПЕТЯ.par")).find("Nick=\xEF\xE5\xF2\xFF\r\n"),
+            std::string::npos);
 }
