@@ -365,6 +365,81 @@
             <source>Мастер повержен.</source>
             <translation>The Master is slain.</translation>
         </message>
+        <message>
+            <source>Удар в голову</source>
+            <translation>Hit the head</translation>
+        </message>
+        <message>
+            <source>Удар в торс</source>
+            <translation>Hit the torso</translation>
+        </message>
+        <message>
+            <source>Удар в живот</source>
+            <translation>Hit the belly</translation>
+        </message>
+        <message>
+            <source>Удар по ногам</source>
+            <translation>Hit the legs</translation>
+        </message>
+        <message>
+            <source>Блок головы</source>
+            <translation>Block the head</translation>
+        </message>
+        <message>
+            <source>Блок торса</source>
+            <translation>Block the torso</translation>
+        </message>
+        <message>
+            <source>Блок живота</source>
+            <translation>Block the belly</translation>
+        </message>
+        <message>
+            <source>Блок ног</source>
+            <translation>Block the legs</translation>
+        </message>
+        <message>
+            <source>Нанесённый Вами урон: </source>
+            <translation>Damage you dealt: </translation>
+        </message>
+        <message>
+            <source>Нанесённый соперником(ами) урон: </source>
+            <translation>Damage the enemy dealt: </translation>
+        </message>
+        <message>
+            <source>Кол-во оставшихся ОД: </source>
+            <translation>Action points left: </translation>
+        </message>
+        <message>
+            <source>Q (Й)</source>
+            <translation>Q</translation>
+        </message>
+        <message>
+            <source>W (Ц)</source>
+            <translation>W</translation>
+        </message>
+        <message>
+            <source>E (У)</source>
+            <translation>E</translation>
+        </message>
+        <message>
+            <source>R (К)</source>
+            <translation>R</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpWindow</name>
+        <message>
+            <source>Справка</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Закрыть справку</source>
+            <translation>Close the help</translation>
+        </message>
     </context>
     <context>
         <name>Item</name>
@@ -1285,10 +1360,80 @@
         </message>
     </context>
     <context>
+        <name>Labels</name>
+        <message>
+            <source>Сила: </source>
+            <translation>Strength: </translation>
+        </message>
+        <message>
+            <source>Ловкость: </source>
+            <translation>Agility: </translation>
+        </message>
+        <message>
+            <source>Удача: </source>
+            <translation>Luck: </translation>
+        </message>
+        <message>
+            <source>Здоровье: </source>
+            <translation>Health: </translation>
+        </message>
+        <message>
+            <source>Удар: </source>
+            <translation>Attack: </translation>
+        </message>
+        <message>
+            <source>Класс брони: </source>
+            <translation>Armour class: </translation>
+        </message>
+        <message>
+            <source>Уловка: </source>
+            <translation>Evasion: </translation>
+        </message>
+        <message>
+            <source>Точность: </source>
+            <translation>Accuracy: </translation>
+        </message>
+        <message>
+            <source>Сокрушение: </source>
+            <translation>Crushing: </translation>
+        </message>
+        <message>
+            <source>Стойкость: </source>
+            <translation>Toughness: </translation>
+        </message>
+        <message>
+            <source>Странник: </source>
+            <translation>Wanderer: </translation>
+        </message>
+        <message>
+            <source>Лесоруб: </source>
+            <translation>Woodcutter: </translation>
+        </message>
+        <message>
+            <source>] | ХП: [</source>
+            <translation>] | HP: [</translation>
+        </message>
+    </context>
+    <context>
         <name>Levels</name>
         <message>
             <source>Получен левел. Вы можете увеличить свои статы в инвентаре.</source>
             <translation>Level up! You can raise your stats in the inventory.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Map</name>
+        <message>
+            <source>Перемещение ещё: %1 сек.</source>
+            <translation>Travelling: %1 s left</translation>
+        </message>
+        <message>
+            <source>Ваше местоположение</source>
+            <translation>You are here</translation>
+        </message>
+        <message>
+            <source>Переместиться</source>
+            <translation>Travel here</translation>
         </message>
     </context>
     <context>
@@ -1380,6 +1525,35 @@
         <message>
             <source>Мастер</source>
             <translation>Master</translation>
+        </message>
+    </context>
+    <context>
+        <name>Question</name>
+        <message>
+            <source>Подтверждение</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Вы хотите выйти из игры?</source>
+            <translation>Do you want to quit the game?</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveGame</name>
+        <message>
+            <source>Игра не сохранена: %1. Прежнее сохранение осталось без изменений.</source>
+            <translation>The game was not saved: %1. The previous save is unchanged.</translation>
+        </message>
+        <message>
+            <source>Игра сохранена.</source>
+            <translation>The game is saved.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Screen</name>
+        <message>
+            <source>У вас: %1 руб.</source>
+            <translation>You have: %1 roubles</translation>
         </message>
     </context>
     <context>
@@ -1490,6 +1664,391 @@
         <message>
             <source>Стойкость</source>
             <translation>Toughness</translation>
+        </message>
+    </context>
+    <context>
+        <name>TForm1</name>
+        <message>
+            <source>Ход</source>
+            <translation>Move</translation>
+        </message>
+        <message>
+            <source>Походить</source>
+            <translation>Make the move</translation>
+        </message>
+        <message>
+            <source>Сменить</source>
+            <translation>Switch</translation>
+        </message>
+        <message>
+            <source>Сменить соперника</source>
+            <translation>Switch to another enemy</translation>
+        </message>
+        <message>
+            <source>Сдаться</source>
+            <translation>Give up</translation>
+        </message>
+        <message>
+            <source>Признать поражение</source>
+            <translation>Admit defeat</translation>
+        </message>
+        <message>
+            <source>соперника</source>
+            <translation>enemy's</translation>
+        </message>
+        <message>
+            <source>Клавиша </source>
+            <translation>Key </translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Вы не выбрали ни одного удара/блока.</source>
+            <translation>You have chosen no strike or block.</translation>
+        </message>
+        <message>
+            <source>Вам не хватает ОД для выбранных действий.</source>
+            <translation>You lack the action points for these actions.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TForm2</name>
+        <message>
+            <source>Вернуться</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Вернуться в меню</source>
+            <translation>Back to the menu</translation>
+        </message>
+        <message>
+            <source>Купить</source>
+            <translation>Buy</translation>
+        </message>
+        <message>
+            <source>Купить вещь</source>
+            <translation>Buy the item</translation>
+        </message>
+        <message>
+            <source>Параметры вещи:</source>
+            <translation>Item stats:</translation>
+        </message>
+        <message>
+            <source>Вещи в продаже:</source>
+            <translation>For sale:</translation>
+        </message>
+        <message>
+            <source>Вещь куплена.</source>
+            <translation>Item bought.</translation>
+        </message>
+        <message>
+            <source>Сообщение</source>
+            <translation>Message</translation>
+        </message>
+        <message>
+            <source>У вас не хватает денег для покупки.</source>
+            <translation>You do not have enough money for this.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TForm3</name>
+        <message>
+            <source>Персонаж</source>
+            <translation>Character</translation>
+        </message>
+        <message>
+            <source>Ваш персонаж</source>
+            <translation>Your character</translation>
+        </message>
+        <message>
+            <source>Инвентарь</source>
+            <translation>Inventory</translation>
+        </message>
+        <message>
+            <source>Посмотреть инвентарь</source>
+            <translation>Look at the inventory</translation>
+        </message>
+        <message>
+            <source>Магазин</source>
+            <translation>Shop</translation>
+        </message>
+        <message>
+            <source>Пойти в магазин</source>
+            <translation>Go to the shop</translation>
+        </message>
+        <message>
+            <source>Рубка</source>
+            <translation>Cut wood</translation>
+        </message>
+        <message>
+            <source>Рубить лес</source>
+            <translation>Cut wood in the forest</translation>
+        </message>
+        <message>
+            <source>Сохранить</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Сохранить игру</source>
+            <translation>Save the game</translation>
+        </message>
+        <message>
+            <source>Звук</source>
+            <translation>Sound</translation>
+        </message>
+        <message>
+            <source>Так нельзя</source>
+            <translation>Not allowed</translation>
+        </message>
+        <message>
+            <source>Слишком далеко.</source>
+            <translation>Too far away.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TForm4</name>
+        <message>
+            <source>Вход</source>
+            <translation>Login</translation>
+        </message>
+        <message>
+            <source>Ваш ник:</source>
+            <translation>Your nick:</translation>
+        </message>
+        <message>
+            <source>Ваш пароль:</source>
+            <translation>Password:</translation>
+        </message>
+        <message>
+            <source>Войти</source>
+            <translation>Log in</translation>
+        </message>
+        <message>
+            <source>Войти в игру под введённым ником</source>
+            <translation>Enter the game under this nick</translation>
+        </message>
+        <message>
+            <source>Вы зашли под ранее зарегистрированным ником.</source>
+            <translation>You have logged in under a registered nick.</translation>
+        </message>
+        <message>
+            <source>Ваш ник зарегистрирован.</source>
+            <translation>Your nick is registered.</translation>
+        </message>
+        <message>
+            <source> - Меню</source>
+            <translation> - Menu</translation>
+        </message>
+        <message>
+            <source> - Персонаж</source>
+            <translation> - Character</translation>
+        </message>
+        <message>
+            <source> - Инвентарь</source>
+            <translation> - Inventory</translation>
+        </message>
+        <message>
+            <source> - Магазин</source>
+            <translation> - Shop</translation>
+        </message>
+        <message>
+            <source> - Бой</source>
+            <translation> - Fight</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Нужно ввести ник и пароль.</source>
+            <translation>Enter a nick and a password.</translation>
+        </message>
+        <message>
+            <source>Ник и пароль должны состоять минимум из трёх символов.</source>
+            <translation>The nick and the password need at least three characters.</translation>
+        </message>
+        <message>
+            <source>Ник не может состоять из одних пробелов.</source>
+            <translation>The nick cannot be spaces only.</translation>
+        </message>
+        <message>
+            <source>Сохранение не загружено: %1.</source>
+            <translation>The save was not loaded: %1.</translation>
+        </message>
+        <message>
+            <source>Ник не зарегистрирован: %1.</source>
+            <translation>The nick was not registered: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TForm5</name>
+        <message>
+            <source>Вещь продана за %1 руб.</source>
+            <translation>Item sold for %1 roubles.</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Может быть максимум 5 бонусов.</source>
+            <translation>There can be 5 bonuses at most.</translation>
+        </message>
+        <message>
+            <source>Параметры вещи:</source>
+            <translation>Item stats:</translation>
+        </message>
+        <message>
+            <source>Вещи в рюкзаке:</source>
+            <translation>In the backpack:</translation>
+        </message>
+        <message>
+            <source>Бонусы:</source>
+            <translation>Bonuses:</translation>
+        </message>
+        <message>
+            <source>+1 к силе</source>
+            <translation>+1 Strength</translation>
+        </message>
+        <message>
+            <source>+1 к ловкости</source>
+            <translation>+1 Agility</translation>
+        </message>
+        <message>
+            <source>+1 к удаче</source>
+            <translation>+1 Luck</translation>
+        </message>
+        <message>
+            <source>+1 к здоровью</source>
+            <translation>+1 Health</translation>
+        </message>
+        <message>
+            <source>Надеть</source>
+            <translation>Wear</translation>
+        </message>
+        <message>
+            <source>Надеть вещь</source>
+            <translation>Wear the item</translation>
+        </message>
+        <message>
+            <source>Продать</source>
+            <translation>Sell</translation>
+        </message>
+        <message>
+            <source>Продать вещь за половину цены</source>
+            <translation>Sell the item for half its price</translation>
+        </message>
+        <message>
+            <source>Переместить в бонусы</source>
+            <translation>Move to the bonuses</translation>
+        </message>
+        <message>
+            <source>Переместить в рюкзак</source>
+            <translation>Move to the backpack</translation>
+        </message>
+        <message>
+            <source>Превратить</source>
+            <translation>Combine</translation>
+        </message>
+        <message>
+            <source>Превратить бонусы</source>
+            <translation>Combine the bonuses</translation>
+        </message>
+        <message>
+            <source>Вернуться</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Вернуться в меню</source>
+            <translation>Back to the menu</translation>
+        </message>
+        <message>
+            <source>Вы не выбрали вещь.</source>
+            <translation>You have not chosen an item.</translation>
+        </message>
+        <message>
+            <source>Применить</source>
+            <translation>Use</translation>
+        </message>
+        <message>
+            <source>Применить вещь</source>
+            <translation>Use the item</translation>
+        </message>
+        <message>
+            <source>Не учтены требования вещи.</source>
+            <translation>The item's requirements are not met.</translation>
+        </message>
+        <message>
+            <source>Вы заходите в телепорт, который ведёт в город.</source>
+            <translation>You step into a teleport that leads to the town.</translation>
+        </message>
+        <message>
+            <source>Вы заходите в телепорт, который ведёт к Мастеру.</source>
+            <translation>You step into a teleport that leads to the Master.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TForm6</name>
+        <message>
+            <source>Да</source>
+            <translation>Yes</translation>
+        </message>
+        <message>
+            <source>Да, хочу</source>
+            <translation>Yes, I do</translation>
+        </message>
+        <message>
+            <source>Нет</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>Нет, не хочу</source>
+            <translation>No, I don't</translation>
+        </message>
+    </context>
+    <context>
+        <name>TForm7</name>
+        <message>
+            <source>Вернуться</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Вернуться в меню</source>
+            <translation>Back to the menu</translation>
+        </message>
+        <message>
+            <source>+1 к силе</source>
+            <translation>+1 Strength</translation>
+        </message>
+        <message>
+            <source>+1 к ловкости</source>
+            <translation>+1 Agility</translation>
+        </message>
+        <message>
+            <source>+1 к удаче</source>
+            <translation>+1 Luck</translation>
+        </message>
+        <message>
+            <source>+1 к здоровью</source>
+            <translation>+1 Health</translation>
+        </message>
+        <message>
+            <source>+1 к страннику</source>
+            <translation>+1 Wanderer</translation>
+        </message>
+        <message>
+            <source>+1 к лесорубу</source>
+            <translation>+1 Woodcutter</translation>
+        </message>
+        <message>
+            <source>Образы:</source>
+            <translation>Avatars:</translation>
+        </message>
+        <message>
+            <source>До уровня: </source>
+            <translation>To next level: </translation>
         </message>
     </context>
     <context>

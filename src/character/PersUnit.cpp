@@ -1,5 +1,6 @@
 #include "character/PersUnit.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -29,19 +30,29 @@ constexpr int kPlusLeft = 73 + kUpperWidth;
 
 // Refreshed by the timer: the left column as on the inventory, then the right.
 constexpr NumberLabel kRefreshedLabels[] = {
-    {"PowerLabel", "Сила: ", &GameState::AttPower, 73, 325, kUpperWidth},
-    {"DexterityLabel", "Ловкость: ", &GameState::AttDexterity, 73, 339, kUpperWidth},
-    {"GoodLuckLabel", "Удача: ", &GameState::AttGoodLuck, 73, 353, kUpperWidth},
-    {"HealthLabel", "Здоровье: ", &GameState::AttHealth, 73, 367, kUpperWidth},
-    {"KickLabel", "Удар: ", &GameState::AttKick, 73, 387, kLowerWidth},
-    {"KBLabel", "Класс брони: ", &GameState::AttKB, 73, 401, kLowerWidth},
-    {"UlovLabel", "Уловка: ", &GameState::AttUlov, 73, 415, kLowerWidth},
-    {"TochLabel", "Точность: ", &GameState::AttToch, 73, 429, kLowerWidth},
-    {"SokrLabel", "Сокрушение: ", &GameState::AttSokr, 73, 443, kLowerWidth},
-    {"StoiLabel", "Стойкость: ", &GameState::AttStoi, 73, 457, kLowerWidth},
+    {"PowerLabel", QT_TRANSLATE_NOOP("Labels", "Сила: "), &GameState::AttPower, 73, 325,
+     kUpperWidth},
+    {"DexterityLabel", QT_TRANSLATE_NOOP("Labels", "Ловкость: "), &GameState::AttDexterity, 73, 339,
+     kUpperWidth},
+    {"GoodLuckLabel", QT_TRANSLATE_NOOP("Labels", "Удача: "), &GameState::AttGoodLuck, 73, 353,
+     kUpperWidth},
+    {"HealthLabel", QT_TRANSLATE_NOOP("Labels", "Здоровье: "), &GameState::AttHealth, 73, 367,
+     kUpperWidth},
+    {"KickLabel", QT_TRANSLATE_NOOP("Labels", "Удар: "), &GameState::AttKick, 73, 387, kLowerWidth},
+    {"KBLabel", QT_TRANSLATE_NOOP("Labels", "Класс брони: "), &GameState::AttKB, 73, 401,
+     kLowerWidth},
+    {"UlovLabel", QT_TRANSLATE_NOOP("Labels", "Уловка: "), &GameState::AttUlov, 73, 415,
+     kLowerWidth},
+    {"TochLabel", QT_TRANSLATE_NOOP("Labels", "Точность: "), &GameState::AttToch, 73, 429,
+     kLowerWidth},
+    {"SokrLabel", QT_TRANSLATE_NOOP("Labels", "Сокрушение: "), &GameState::AttSokr, 73, 443,
+     kLowerWidth},
+    {"StoiLabel", QT_TRANSLATE_NOOP("Labels", "Стойкость: "), &GameState::AttStoi, 73, 457,
+     kLowerWidth},
     {"Label5", "Мирный опыт: ", &GameState::PointPeace, 273, 65, 170},
-    {"StrannikLabel", "Странник: ", &GameState::Strannik, 273, 147, 125},
-    {"LesorubLabel", "Лесоруб: ", &GameState::Lesorub, 273, 161, 125},
+    {"StrannikLabel", QT_TRANSLATE_NOOP("Labels", "Странник: "), &GameState::Strannik, 273, 147,
+     125},
+    {"LesorubLabel", QT_TRANSLATE_NOOP("Labels", "Лесоруб: "), &GameState::Lesorub, 273, 161, 125},
 };
 
 // Written only when the screen is shown.
@@ -59,7 +70,7 @@ constexpr QRect kMoneyFrame(178, 12, 95, kLabelHeight);
 std::string AvatarPath(int n) { return "image\\" + std::to_string(n) + ".bmp"; }
 
 QString NumberText(const NumberLabel& label, const GameState& state) {
-  return QString::fromUtf8(label.prefix) + QString::number(state.*label.value);
+  return QCoreApplication::translate("Labels", label.prefix) + QString::number(state.*label.value);
 }
 
 }  // namespace
@@ -72,7 +83,8 @@ TForm7::TForm7(Game& game) : Screen(game, "TForm7", 451, 481) {
   MakeValueLabels();
   MakeLeftColumn();
   MakeRightColumn();
-  BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(363, 10, 80, 30));
+  BackButton =
+      MakeButton("BackButton", tr("Вернуться"), tr("Вернуться в меню"), QRect(363, 10, 80, 30));
   SetCancelButton(BackButton);
   connect(BackButton, &QPushButton::clicked, this, &TForm7::BackButtonClick);
   // The figure takes the focus only to be read: what each slot holds.
@@ -108,25 +120,25 @@ void TForm7::MakeLeftColumn() {
       MakeValueLabel("MoneyLabel", kMoneyFrame.left(), kMoneyFrame.top(), kMoneyFrame.width());
   MoneyLabel->setAlignment(Qt::AlignHCenter);
   PowerButton =
-      MakePlusButton("PowerButton", "+1 к силе", kPlusLeft, 325, &TForm7::PowerButtonClick);
-  DexterityButton = MakePlusButton("DexterityButton", "+1 к ловкости", kPlusLeft, 339,
+      MakePlusButton("PowerButton", tr("+1 к силе"), kPlusLeft, 325, &TForm7::PowerButtonClick);
+  DexterityButton = MakePlusButton("DexterityButton", tr("+1 к ловкости"), kPlusLeft, 339,
                                    &TForm7::DexterityButtonClick);
-  GoodLuckButton =
-      MakePlusButton("GoodLuckButton", "+1 к удаче", kPlusLeft, 353, &TForm7::GoodLuckButtonClick);
-  HealthButton =
-      MakePlusButton("HealthButton", "+1 к здоровью", kPlusLeft, 367, &TForm7::HealthButtonClick);
+  GoodLuckButton = MakePlusButton("GoodLuckButton", tr("+1 к удаче"), kPlusLeft, 353,
+                                  &TForm7::GoodLuckButtonClick);
+  HealthButton = MakePlusButton("HealthButton", tr("+1 к здоровью"), kPlusLeft, 367,
+                                &TForm7::HealthButtonClick);
 }
 
 void TForm7::MakeRightColumn() {
   Label6 = MakeValueLabel("Label6", 273, 79, 170);
-  StrannikButton =
-      MakePlusButton("StrannikButton", "+1 к страннику", 402, 147, &TForm7::StrannikButtonClick);
+  StrannikButton = MakePlusButton("StrannikButton", tr("+1 к страннику"), 402, 147,
+                                  &TForm7::StrannikButtonClick);
   LesorubButton =
-      MakePlusButton("LesorubButton", "+1 к лесорубу", 402, 161, &TForm7::LesorubButtonClick);
+      MakePlusButton("LesorubButton", tr("+1 к лесорубу"), 402, 161, &TForm7::LesorubButtonClick);
   UmLabel = MakeValueLabel("UmLabel", 273, 184, 170);
   UluchLabel = MakeValueLabel("UluchLabel", 273, 371, 170);
   for (QLabel* red : {UmLabel, UluchLabel}) red->setStyleSheet("color: red");
-  MakeLabel("AvatarLabel", "Образы:", 273, 212);
+  MakeLabel("AvatarLabel", tr("Образы:"), 273, 212);
   AvatarListBox = MakeListBox("AvatarListBox", QRect(273, 227, 150, 134));
   for (int n = 1; n <= kAvatarCount; ++n) AvatarListBox->AddLine(std::to_string(n));
   connect(AvatarListBox, &ListBox::Click, this, &TForm7::AvatarListBoxClick);
@@ -147,13 +159,13 @@ void TForm7::TimerTimer() {
   }
   if (hitPoints_.Changed({s.Nick, s.AttLevel, s.MoveAttHP, s.AttHP})) {
     HPLabel->setText(QString::fromStdString(s.Nick) + " [" + QString::number(s.AttLevel) +
-                     "] | ХП: [" + QString::number(s.MoveAttHP) + "/" + QString::number(s.AttHP) +
-                     "]");
+                     QCoreApplication::translate("Labels", "] | ХП: [") +
+                     QString::number(s.MoveAttHP) + "/" + QString::number(s.AttHP) + "]");
   }
   // Shown as computed: a character past the step reads a negative number.
   const int toNextLevel = s.PointLev - s.Point - s.PointPeace;
   if (toNextLevel_.Changed(toNextLevel))
-    Label6->setText("До уровня: " + QString::number(toNextLevel));
+    Label6->setText(tr("До уровня: ") + QString::number(toNextLevel));
   if (statPoints_.Changed(s.PointPar)) {
     UluchLabel->setText(QString::fromStdString(StatPointsLeftText(s.PointPar)));
   }

@@ -9,7 +9,9 @@ void RecordingDialogs::Message(const std::string& caption, MessageIcon icon,
             (icon == MessageIcon::Warning ? " warning " : " none ") + JsonQuote(text));
 }
 
-bool RecordingDialogs::ConfirmExit() { return Ask(kConfirmCaption, kConfirmText); }
+bool RecordingDialogs::ConfirmExit() {
+  return Ask(mg::translate("Question", kConfirmCaption), mg::translate("Question", kConfirmText));
+}
 
 bool RecordingDialogs::Ask(const std::string& caption, const std::string& text) {
   bool yes = false;

@@ -3,6 +3,8 @@
 #include <deque>
 #include <string>
 
+#include "core/Translate.h"
+
 class EventLog;
 
 enum class MessageIcon { None, Warning };
@@ -38,5 +40,6 @@ class RecordingDialogs : public Dialogs {
 };
 
 // The confirmation's own texts.
-inline constexpr const char* kConfirmCaption = "Подтверждение";
-inline constexpr const char* kConfirmText = "Вы хотите выйти из игры?";
+inline constexpr const char* kConfirmCaption = QT_TRANSLATE_NOOP("Question", "Подтверждение");
+inline constexpr const char* kConfirmText =
+    QT_TRANSLATE_NOOP("Question", "Вы хотите выйти из игры?");

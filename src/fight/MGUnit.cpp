@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <ctime>
 
+#include "core/Translate.h"
 #include "fight/Resolution.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
@@ -31,21 +32,33 @@ struct ValueLine {
   int OpponentRecord::*opponent;
 };
 constexpr ValueLine kValueLines[] = {
-    {"Power", "Сила: ", &GameState::AttPower, &OpponentRecord::Power},
-    {"Dexterity", "Ловкость: ", &GameState::AttDexterity, &OpponentRecord::Dexterity},
-    {"GoodLuck", "Удача: ", &GameState::AttGoodLuck, &OpponentRecord::GoodLuck},
-    {"Health", "Здоровье: ", &GameState::AttHealth, &OpponentRecord::Health},
-    {"Kick", "Удар: ", &GameState::AttKick, &OpponentRecord::Kick},
-    {"KB", "Класс брони: ", &GameState::AttKB, &OpponentRecord::KB},
-    {"Ulov", "Уловка: ", &GameState::AttUlov, &OpponentRecord::Ulov},
-    {"Toch", "Точность: ", &GameState::AttToch, &OpponentRecord::Toch},
-    {"Sokr", "Сокрушение: ", &GameState::AttSokr, &OpponentRecord::Sokr},
-    {"Stoi", "Стойкость: ", &GameState::AttStoi, &OpponentRecord::Stoi},
+    {"Power", QT_TRANSLATE_NOOP("Labels", "Сила: "), &GameState::AttPower, &OpponentRecord::Power},
+    {"Dexterity", QT_TRANSLATE_NOOP("Labels", "Ловкость: "), &GameState::AttDexterity,
+     &OpponentRecord::Dexterity},
+    {"GoodLuck", QT_TRANSLATE_NOOP("Labels", "Удача: "), &GameState::AttGoodLuck,
+     &OpponentRecord::GoodLuck},
+    {"Health", QT_TRANSLATE_NOOP("Labels", "Здоровье: "), &GameState::AttHealth,
+     &OpponentRecord::Health},
+    {"Kick", QT_TRANSLATE_NOOP("Labels", "Удар: "), &GameState::AttKick, &OpponentRecord::Kick},
+    {"KB", QT_TRANSLATE_NOOP("Labels", "Класс брони: "), &GameState::AttKB, &OpponentRecord::KB},
+    {"Ulov", QT_TRANSLATE_NOOP("Labels", "Уловка: "), &GameState::AttUlov, &OpponentRecord::Ulov},
+    {"Toch", QT_TRANSLATE_NOOP("Labels", "Точность: "), &GameState::AttToch, &OpponentRecord::Toch},
+    {"Sokr", QT_TRANSLATE_NOOP("Labels", "Сокрушение: "), &GameState::AttSokr,
+     &OpponentRecord::Sokr},
+    {"Stoi", QT_TRANSLATE_NOOP("Labels", "Стойкость: "), &GameState::AttStoi,
+     &OpponentRecord::Stoi},
 };
 
 const char* const kBoxCaptions[9] = {
-    "",           "Удар в голову", "Удар в торс", "Удар в живот", "Удар по ногам", "Блок головы",
-    "Блок торса", "Блок живота",   "Блок ног",
+    "",
+    QT_TRANSLATE_NOOP("Fight", "Удар в голову"),
+    QT_TRANSLATE_NOOP("Fight", "Удар в торс"),
+    QT_TRANSLATE_NOOP("Fight", "Удар в живот"),
+    QT_TRANSLATE_NOOP("Fight", "Удар по ногам"),
+    QT_TRANSLATE_NOOP("Fight", "Блок головы"),
+    QT_TRANSLATE_NOOP("Fight", "Блок торса"),
+    QT_TRANSLATE_NOOP("Fight", "Блок живота"),
+    QT_TRANSLATE_NOOP("Fight", "Блок ног"),
 };
 
 // The number fields of an opponent as the script mode names them.
@@ -129,7 +142,16 @@ int BoxOfKey(int code) {
   return 0;
 }
 
-const char* const kBoxKeys[9] = {"", "1", "2", "3", "4", "Q (Й)", "W (Ц)", "E (У)", "R (К)"};
+// The block keys name the Russian layout's letters too, where the Russian text is shown.
+const char* const kBoxKeys[9] = {"",
+                                 "1",
+                                 "2",
+                                 "3",
+                                 "4",
+                                 QT_TRANSLATE_NOOP("Fight", "Q (Й)"),
+                                 QT_TRANSLATE_NOOP("Fight", "W (Ц)"),
+                                 QT_TRANSLATE_NOOP("Fight", "E (У)"),
+                                 QT_TRANSLATE_NOOP("Fight", "R (К)")};
 
 std::string Number(int value) { return std::to_string(value); }
 
@@ -159,11 +181,12 @@ void TForm1::CreateControls() {
   AttKolchImage = AttFigure.Slot("Kolch");
   ConnectItemPictures();
 
-  MoveButton = MakeButton("MoveButton", "Ход", "Походить", QRect(401, 270, 100, 30));
+  MoveButton = MakeButton("MoveButton", tr("Ход"), tr("Походить"), QRect(401, 270, 100, 30));
   ChangeButton =
-      MakeButton("ChangeButton", "Сменить", "Сменить соперника", QRect(401, 310, 100, 30));
+      MakeButton("ChangeButton", tr("Сменить"), tr("Сменить соперника"), QRect(401, 310, 100, 30));
   ChangeButton->hide();
-  BackButton = MakeButton("BackButton", "Сдаться", "Признать поражение", QRect(401, 350, 100, 30));
+  BackButton =
+      MakeButton("BackButton", tr("Сдаться"), tr("Признать поражение"), QRect(401, 350, 100, 30));
   SetDefaultButton(MoveButton);
   SetCancelButton(BackButton);
   connect(MoveButton, &QPushButton::clicked, this, &TForm1::MoveButtonClick);
@@ -203,7 +226,7 @@ bool TForm1::FormKeyPress(int code) {
 }
 
 SlotFigure TForm1::CreateFigure(const QString& side, int left, bool withChainMail) {
-  const QString whose = side == "Def" ? "соперника" : "";
+  const QString whose = side == "Def" ? tr("соперника") : "";
   const SlotFigure figure = MakeSlotFigure(
       this, game_.folder, {side, QPoint(left + 5, 28), kFigureScale, withChainMail, whose});
   // Below the armour there is no room here: the chain mail stands beside it.
@@ -229,9 +252,10 @@ void TForm1::CreateChoiceBoxes() {
   for (int box = 1; box <= 8; ++box) {
     const int top = IsStrikeBox(box) ? 30 + 24 * (box - 1) : 130 + 24 * (box - kFirstBlockBox);
     CheckBoxes[box] =
-        MakeCheckBox(QString("CheckBox%1").arg(box), kBoxCaptions[box], QRect(385, top, 135, 22));
+        MakeCheckBox(QString("CheckBox%1").arg(box),
+                     Text(mg::translate("Fight", kBoxCaptions[box])), QRect(385, top, 135, 22));
     CheckBoxes[box]->setCursor(Qt::PointingHandCursor);
-    CheckBoxes[box]->setToolTip(QString("Клавиша ") + kBoxKeys[box]);
+    CheckBoxes[box]->setToolTip(tr("Клавиша ") + Text(mg::translate("Fight", kBoxKeys[box])));
     // Toggled, not clicked: the program's unticking must run the handler too.
     connect(CheckBoxes[box], &QCheckBox::toggled, this, [this, box] { CheckBoxClick(box); });
   }
@@ -309,23 +333,29 @@ void TForm1::RefreshFightLabels() {
   const OpponentRecord& opponent = Fight.CurrentOpponent;
   for (const auto& line : kValueLines) {
     Label(QString("Att%1Label").arg(line.name))
-        ->setText(line.caption + Text(Number(state.*line.player)));
+        ->setText(Text(mg::translate("Labels", line.caption) + Number(state.*line.player)));
     SetOpponentText(Label(QString("Def%1Label").arg(line.name)),
-                    line.caption + Text(Number(opponent.*line.opponent)));
+                    Text(mg::translate("Labels", line.caption) + Number(opponent.*line.opponent)));
   }
   Label("AttHPLabel")
-      ->setText(Text(state.Nick + " [" + Number(state.AttLevel) + "] | ХП: [" +
-                     Number(state.MoveAttHP) + "/" + Number(state.AttHP) + "]"));
+      ->setText(Text(state.Nick + " [" + Number(state.AttLevel) +
+                     mg::translate("Labels", "] | ХП: [") + Number(state.MoveAttHP) + "/" +
+                     Number(state.AttHP) + "]"));
   SetOpponentText(Label("DefHPLabel"),
-                  Text(opponent.Name + " [" + Number(state.OpponentKind) + "] | ХП: [" +
+                  Text(mg::translate("Monster", opponent.Name.c_str()) + " [" +
+                       Number(state.OpponentKind) + mg::translate("Labels", "] | ХП: [") +
                        Number(opponent.CurHP) + "/" + Number(opponent.HP) + "]"));
-  Label("AttLabel")->setText(Text("Нанесённый Вами урон: " + Number(state.DamageDealt)));
-  Label("DefLabel")->setText(Text("Нанесённый соперником(ами) урон: " + Number(state.DamageTaken)));
+  Label("AttLabel")
+      ->setText(Text(mg::translate("Fight", "Нанесённый Вами урон: ") + Number(state.DamageDealt)));
+  Label("DefLabel")
+      ->setText(Text(mg::translate("Fight", "Нанесённый соперником(ами) урон: ") +
+                     Number(state.DamageTaken)));
   RefreshODLabel();
 }
 
 void TForm1::RefreshODLabel() {
-  AttODLabel->setText(Text("Кол-во оставшихся ОД: " + Number(game_.state.AttOD)));
+  AttODLabel->setText(
+      Text(mg::translate("Fight", "Кол-во оставшихся ОД: ") + Number(game_.state.AttOD)));
 }
 
 void TForm1::LoadFightPictures() {
@@ -385,11 +415,11 @@ void TForm1::MoveButtonClick() {
   // script mode can still click) would fight the beaten opponent again.
   if (isHidden()) return;
   if (!AnyBoxTicked()) {
-    game_.Refuse("Ошибка", "Вы не выбрали ни одного удара/блока.");
+    game_.Refuse(tr("Ошибка"), tr("Вы не выбрали ни одного удара/блока."));
     return;
   }
   if (game_.state.AttOD < 0) {
-    game_.Refuse("Ошибка", "Вам не хватает ОД для выбранных действий.");
+    game_.Refuse(tr("Ошибка"), tr("Вам не хватает ОД для выбранных действий."));
     return;
   }
   MoveChoices choices;

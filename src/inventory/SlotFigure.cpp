@@ -3,6 +3,7 @@
 #include <QRect>
 #include <cstring>
 
+#include "items/ItemCatalogue.h"
 #include "widgets/PictureBox.h"
 
 namespace {
@@ -108,6 +109,6 @@ void ShowSlotHints(const GameState& state, const SlotFigure& figure,
   for (int i = 0; i < kEquipSlotCount; ++i) {
     const std::string& hint = state.*kEquipSlots[i].hint;
     if (IsChainMail(kEquipSlots[i]) && (hint.empty() || hint == keepChainMailOn)) continue;
-    figure.pictures[i]->setToolTip(QString::fromStdString(hint));
+    figure.pictures[i]->setToolTip(QString::fromStdString(DisplayName(hint)));
   }
 }

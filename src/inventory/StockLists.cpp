@@ -22,7 +22,7 @@ void TForm5::SellButtonClick() {
   game_.backpack.RemoveAt(row);
   game_.state.Money += LastSalePrice;
   ParamListBox->clear();
-  game_.Inform("Вещь продана за " + Roubles(LastSalePrice) + " руб.");
+  game_.Inform(tr("Вещь продана за %1 руб.").arg(QString::fromStdString(Roubles(LastSalePrice))));
   ShowMoney();
   if (game_.backpack.Count() > 0) SubjectListBox->Choose(0);
 }
@@ -34,7 +34,7 @@ void TForm5::DragButtonClick() {
     return;
   }
   if (game_.bonusList.Count() >= kMaxBonusLines) {
-    game_.Refuse("Ошибка", "Может быть максимум 5 бонусов.");
+    game_.Refuse(tr("Ошибка"), tr("Может быть максимум 5 бонусов."));
     return;
   }
   const std::string line = game_.backpack.LineAt(row);

@@ -5,6 +5,7 @@
 
 #include "core/Format.h"
 #include "core/SystemLocale.h"
+#include "core/Translate.h"
 #include "inventory/BonusGems.h"
 #include "inventory/StockText.h"
 #include "inventory/Wearing.h"
@@ -89,11 +90,11 @@ void TForm5::MakeStatLabels() {
 }
 
 void TForm5::MakeLists() {
-  MakeLabel("Label1", "Параметры вещи:", kParameters.left(), 35);
+  MakeLabel("Label1", tr("Параметры вещи:"), kParameters.left(), 35);
   ParamListBox = MakeListBox("ListBox", kParameters);
-  MakeLabel("Label2", "Вещи в рюкзаке:", kBackpack.left(), 35);
+  MakeLabel("Label2", tr("Вещи в рюкзаке:"), kBackpack.left(), 35);
   SubjectListBox = MakeListBox("SubjectListBox", kBackpack, &game_.backpack);
-  MakeLabel("Label3", "Бонусы:", kBonuses.left(), 50);
+  MakeLabel("Label3", tr("Бонусы:"), kBonuses.left(), 50);
   TransListBox = MakeListBox("TransListBox", kBonuses, &game_.bonusList);
 }
 
@@ -102,28 +103,29 @@ QPushButton* TForm5::MakePlusButton(const QString& name, const QString& hint, in
 }
 
 void TForm5::MakeButtons() {
-  PowerButton = MakePlusButton("PowerButton", "+1 к силе", 325);
-  DexterityButton = MakePlusButton("DexterityButton", "+1 к ловкости", 339);
-  GoodLuckButton = MakePlusButton("GoodLuckButton", "+1 к удаче", 353);
-  HealthButton = MakePlusButton("HealthButton", "+1 к здоровью", 367);
+  PowerButton = MakePlusButton("PowerButton", tr("+1 к силе"), 325);
+  DexterityButton = MakePlusButton("DexterityButton", tr("+1 к ловкости"), 339);
+  GoodLuckButton = MakePlusButton("GoodLuckButton", tr("+1 к удаче"), 353);
+  HealthButton = MakePlusButton("HealthButton", tr("+1 к здоровью"), 367);
 
   // Under the backpack, half its width each.
   const int half = (kBackpack.width() - 8) / 2;
   const int underBackpack = kBackpack.bottom() + 7;
-  DressButton = MakeButton("DressButton", "Надеть", "Надеть вещь",
+  DressButton = MakeButton("DressButton", tr("Надеть"), tr("Надеть вещь"),
                            QRect(kBackpack.left(), underBackpack, half, 25));
-  SellButton = MakeButton("SellButton", "Продать", "Продать вещь за половину цены",
+  SellButton = MakeButton("SellButton", tr("Продать"), tr("Продать вещь за половину цены"),
                           QRect(kBackpack.right() + 1 - half, underBackpack, half, 25));
   // Under the bonus list: the two moves side by side, then the combining.
   const int underBonuses = kBonuses.bottom() + 7;
-  DragButton = MakeButton("DragButton", "->", "Переместить в бонусы",
+  DragButton = MakeButton("DragButton", "->", tr("Переместить в бонусы"),
                           QRect(kBonuses.left(), underBonuses, 49, 25));
-  Drag2Button = MakeButton("Drag2Button", "<-", "Переместить в рюкзак",
+  Drag2Button = MakeButton("Drag2Button", "<-", tr("Переместить в рюкзак"),
                            QRect(kBonuses.right() - 48, underBonuses, 49, 25));
-  TransButton = MakeButton("TransButton", "Превратить", "Превратить бонусы",
+  TransButton = MakeButton("TransButton", tr("Превратить"), tr("Превратить бонусы"),
                            QRect(kBonuses.left(), underBonuses + 31, kBonuses.width(), 25));
 
-  BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(723, 10, 80, 30));
+  BackButton =
+      MakeButton("BackButton", tr("Вернуться"), tr("Вернуться в меню"), QRect(723, 10, 80, 30));
   SetCancelButton(BackButton);
 }
 
@@ -153,18 +155,19 @@ void TForm5::ConnectHandlers() {
 
 void TForm5::TimerTimer() {
   const GameState& s = game_.state;
-  SetLabel(KickLabel, "Удар: " + std::to_string(s.AttKick));
-  SetLabel(DexterityLabel, "Ловкость: " + std::to_string(s.AttDexterity));
-  SetLabel(GoodLuckLabel, "Удача: " + std::to_string(s.AttGoodLuck));
-  SetLabel(HealthLabel, "Здоровье: " + std::to_string(s.AttHealth));
-  SetText(HPLabel, s.Nick + " [" + std::to_string(s.AttLevel) + "] | ХП: [" +
-                       std::to_string(s.MoveAttHP) + "/" + std::to_string(s.AttHP) + "]");
-  SetLabel(PowerLabel, "Сила: " + std::to_string(s.AttPower));
-  SetLabel(KBLabel, "Класс брони: " + std::to_string(s.AttKB));
-  SetLabel(UlovLabel, "Уловка: " + std::to_string(s.AttUlov));
-  SetLabel(TochLabel, "Точность: " + std::to_string(s.AttToch));
-  SetLabel(SokrLabel, "Сокрушение: " + std::to_string(s.AttSokr));
-  SetLabel(StoiLabel, "Стойкость: " + std::to_string(s.AttStoi));
+  SetLabel(KickLabel, mg::translate("Labels", "Удар: ") + std::to_string(s.AttKick));
+  SetLabel(DexterityLabel, mg::translate("Labels", "Ловкость: ") + std::to_string(s.AttDexterity));
+  SetLabel(GoodLuckLabel, mg::translate("Labels", "Удача: ") + std::to_string(s.AttGoodLuck));
+  SetLabel(HealthLabel, mg::translate("Labels", "Здоровье: ") + std::to_string(s.AttHealth));
+  SetText(HPLabel, s.Nick + " [" + std::to_string(s.AttLevel) +
+                       mg::translate("Labels", "] | ХП: [") + std::to_string(s.MoveAttHP) + "/" +
+                       std::to_string(s.AttHP) + "]");
+  SetLabel(PowerLabel, mg::translate("Labels", "Сила: ") + std::to_string(s.AttPower));
+  SetLabel(KBLabel, mg::translate("Labels", "Класс брони: ") + std::to_string(s.AttKB));
+  SetLabel(UlovLabel, mg::translate("Labels", "Уловка: ") + std::to_string(s.AttUlov));
+  SetLabel(TochLabel, mg::translate("Labels", "Точность: ") + std::to_string(s.AttToch));
+  SetLabel(SokrLabel, mg::translate("Labels", "Сокрушение: ") + std::to_string(s.AttSokr));
+  SetLabel(StoiLabel, mg::translate("Labels", "Стойкость: ") + std::to_string(s.AttStoi));
   SetLabel(UluchLabel, StatPointsLeftText(s.PointPar));
   const bool pointsLeft = s.PointPar > 0;
   const std::initializer_list<QWidget*> pointControls = {PowerButton, DexterityButton,
@@ -190,15 +193,15 @@ void TForm5::ChooseFirstLines() {
   if (game_.bonusList.Count() > 0) TransListBox->Choose(0);
 }
 
-void TForm5::RefuseNoChoice() { game_.Refuse("Ошибка", "Вы не выбрали вещь."); }
+void TForm5::RefuseNoChoice() { game_.Refuse(tr("Ошибка"), tr("Вы не выбрали вещь.")); }
 
 void TForm5::ShowDescription(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) ParamListBox->AddLine(line);
 }
 
 void TForm5::ShowWearCaption(bool apply) {
-  DressButton->setText(apply ? "Применить" : "Надеть");
-  DressButton->setToolTip(apply ? "Применить вещь" : "Надеть вещь");
+  DressButton->setText(apply ? tr("Применить") : tr("Надеть"));
+  DressButton->setToolTip(apply ? tr("Применить вещь") : tr("Надеть вещь"));
 }
 
 void TForm5::SubjectListBoxClick() {
@@ -223,7 +226,7 @@ void TForm5::SubjectListBoxClick() {
   }
   // Gems and logs are never worn.
   if (gemWord || logs) DressButton->setEnabled(false);
-  if (DressButton->text() == "Применить") ShowWearCaption(false);
+  if (DressButton->text() == tr("Применить")) ShowWearCaption(false);
   if (gemWord || logs) return;
   if (const ItemKind* kind = FindItem(SelectedItem)) {
     ShowDescription(DescribeItem(SelectedItem));

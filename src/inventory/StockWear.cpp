@@ -43,7 +43,7 @@ bool TForm5::UseFromBackpack(const ItemKind* kind) {
   // Gems and logs never get here (the button is disabled); they stay where they are.
   if (use == BackpackUse::None) return false;
   if (!MeetsRequirement(game_.state, *kind)) {
-    game_.Refuse("Ошибка", "Не учтены требования вещи.");
+    game_.Refuse(tr("Ошибка"), tr("Не учтены требования вещи."));
     return false;
   }
   switch (use) {
@@ -58,7 +58,7 @@ bool TForm5::UseFromBackpack(const ItemKind* kind) {
       UseTeleport();
       game_.state.Place = kTown;
       game_.form3->RefreshMap();
-      game_.Inform("Вы заходите в телепорт, который ведёт в город.");
+      game_.Inform(tr("Вы заходите в телепорт, который ведёт в город."));
       hide();
       game_.form3->show();
       break;
@@ -67,7 +67,7 @@ bool TForm5::UseFromBackpack(const ItemKind* kind) {
       game_.form3->AttackerKinds[1] = kMasterKind;
       game_.form3->AttackerKinds[2] = 0;
       game_.form3->AttackerKinds[3] = 0;
-      game_.Inform("Вы заходите в телепорт, который ведёт к Мастеру.");
+      game_.Inform(tr("Вы заходите в телепорт, который ведёт к Мастеру."));
       hide();
       game_.form1->show();
       break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -94,6 +95,12 @@ class Game {
 
   // A plain information box; its caption is the application title.
   void Inform(const std::string& text);
+  void Inform(const QString& text) { Inform(text.toStdString()); }
+  // Translated texts come as QString from tr(), as std::string from the rules.
+  template <typename Caption, typename Text>
+  void Refuse(const Caption& caption, const Text& text) {
+    Refuse(std::string(StdText(caption)), std::string(StdText(text)));
+  }
   // A refusal: exclamation icon and a short caption.
   void Refuse(const std::string& caption, const std::string& text);
 
@@ -112,6 +119,10 @@ class Game {
   int StartHour() const;
 
  private:
+  static std::string StdText(const QString& text) { return text.toStdString(); }
+  static std::string StdText(const std::string& text) { return text; }
+  static std::string StdText(const char* text) { return text; }
+
   std::string title_;
   bool quitting_ = false;
   int pauses_ = 0;

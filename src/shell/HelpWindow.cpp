@@ -8,13 +8,14 @@
 #include "shell/HelpText.h"
 
 HelpWindow::HelpWindow(Game& game) : Screen(game, "HelpWindow", 640, 520) {
-  SetCaption("Справка");
+  SetCaption(tr("Справка"));
   setWindowModality(Qt::ApplicationModal);
   HelpBrowser = new QTextBrowser(this);
   HelpBrowser->setObjectName("HelpBrowser");
   HelpBrowser->setGeometry(10, 10, 620, 460);
   HelpBrowser->setAccessibleName("Справка");
-  CloseButton = MakeButton("CloseButton", "Закрыть", "Закрыть справку", QRect(530, 480, 100, 30));
+  CloseButton =
+      MakeButton("CloseButton", tr("Закрыть"), tr("Закрыть справку"), QRect(530, 480, 100, 30));
   SetCancelButton(CloseButton);
   connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
   SetTabOrder({HelpBrowser, CloseButton});

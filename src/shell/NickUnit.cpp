@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr const char* kErrorCaption = "Ошибка";
 constexpr int kMinimumLength = 3;
 
 // A nick names the save files and a password is saved in them: both may hold only
@@ -44,21 +43,21 @@ bool HoldsCharacterNotInFileNames(const QString& text) {
 }  // namespace
 
 TForm4::TForm4(Game& game) : Screen(game, "TForm4", 290, 140) {
-  SetCaption("Вход");
-  Label1 = MakeLabel("Label1", "Ваш ник:", 16, 22);
+  SetCaption(tr("Вход"));
+  Label1 = MakeLabel("Label1", tr("Ваш ник:"), 16, 22);
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit1->setGeometry(120, 18, 150, 24);
   Edit1->setMaxLength(10);
-  Label2 = MakeLabel("Label2", "Ваш пароль:", 16, 58);
+  Label2 = MakeLabel("Label2", tr("Ваш пароль:"), 16, 58);
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName("Edit2");
   Edit2->setGeometry(120, 54, 150, 24);
   Edit2->setMaxLength(15);
   Edit2->setEchoMode(QLineEdit::Password);
   Edit2->setStyleSheet("lineedit-password-character: 42");
-  Button =
-      MakeButton("Button", "Войти", "Войти в игру под введённым ником", QRect(95, 94, 100, 30));
+  Button = MakeButton("Button", tr("Войти"), tr("Войти в игру под введённым ником"),
+                      QRect(95, 94, 100, 30));
   SetDefaultButton(Button);
   SetTabOrder({Edit1, Edit2, Button});
   SetAccessibleNames({{"Edit1", "Ник"}, {"Edit2", "Пароль"}});
@@ -93,7 +92,7 @@ void TForm4::Edit2Change() {
 
 void TForm4::ButtonClick() {
   if (Edit1->text().isEmpty() || Edit2->text().isEmpty()) {
-    game_.Refuse(kErrorCaption, "Нужно ввести ник и пароль.");
+    game_.Refuse(tr("Ошибка"), tr("Нужно ввести ник и пароль."));
     return;
   }
   GameState& state = game_.state;
@@ -101,17 +100,17 @@ void TForm4::ButtonClick() {
   state.Password = Edit2->text().toStdString();
   if (CharacterCount(state.Nick) < kMinimumLength ||
       CharacterCount(state.Password) < kMinimumLength) {
-    game_.Refuse(kErrorCaption, "Ник и пароль должны состоять минимум из трёх символов.");
+    game_.Refuse(tr("Ошибка"), tr("Ник и пароль должны состоять минимум из трёх символов."));
     return;
   }
   if (OnlySpaces(state.Nick)) {
-    game_.Refuse(kErrorCaption, "Ник не может состоять из одних пробелов.");
+    game_.Refuse(tr("Ошибка"), tr("Ник не может состоять из одних пробелов."));
     return;
   }
   const SaveFileNames names = SaveFilesFor(game_, state.Nick);
   // Nothing is read before the lock is held: another game may be saving.
   if (!HoldNick(game_, names)) {
-    game_.Refuse(kErrorCaption, NickInPlay(state.Nick));
+    game_.Refuse(tr("Ошибка"), NickInPlay(state.Nick));
     return;
   }
   if (OpenCharacter(names)) {
@@ -123,7 +122,7 @@ void TForm4::ButtonClick() {
 
 bool TForm4::OpenCharacter(const SaveFileNames& names) {
   if (const auto problem = RecoverInterruptedSave(game_.folder, names, game_.files)) {
-    game_.Refuse(kErrorCaption, "Сохранение не загружено: " + *problem + ".");
+    game_.Refuse(tr("Ошибка"), "Сохранение не загружено: " + *problem + ".");
     return false;
   }
   const OpenedMainFile opened = OpenMainFile(game_.folder, names, game_.files);
@@ -146,7 +145,7 @@ bool TForm4::OpenCharacter(const SaveFileNames& names) {
 bool TForm4::PassesKnownNickTests(const NameValueList& saved) {
   GameState& state = game_.state;
   const auto refuse = [this](const char* text) {
-    game_.Refuse(kErrorCaption, text);
+    game_.Refuse(tr("Ошибка"), text);
     return false;
   };
   if (saved.Value("Password") != state.Password) return refuse("Неверный ник или пароль.");
@@ -176,7 +175,7 @@ bool TForm4::LoadKnownNick(const SaveFileNames& names, const NameValueList& save
 bool TForm4::OfferBackup(const SaveFileNames& names, const std::string& problem) {
   auto backup = NewestIntactBackup(game_.folder, names.nick, game_.state, game_.files);
   if (!backup) {
-    game_.Refuse(kErrorCaption, problem);
+    game_.Refuse(tr("Ошибка"), problem);
     return false;
   }
   const GameState& saved = backup->game.state;
@@ -197,18 +196,18 @@ bool TForm4::EnterLoaded(LoadedGame loaded) {
   game_.backpack.ReplaceAll(std::move(loaded.backpack));
   game_.bonusList.ReplaceAll(std::move(loaded.bonus));
   StartWorld();
-  game_.Inform("Вы зашли под ранее зарегистрированным ником.");
+  game_.Inform(tr("Вы зашли под ранее зарегистрированным ником."));
   return true;
 }
 
 bool TForm4::RegisterNick() {
   game_.sound.PlayRegardless("sound\\Войти.wav");
   if (const auto failure = WriteCharacter(game_, RegistrationMembers())) {
-    game_.Refuse(kErrorCaption, "Ник не зарегистрирован: " + *failure + ".");
+    game_.Refuse(tr("Ошибка"), "Ник не зарегистрирован: " + *failure + ".");
     return false;
   }
   StartWorld();
-  game_.Inform("Ваш ник зарегистрирован.");
+  game_.Inform(tr("Ваш ник зарегистрирован."));
   return true;
 }
 
@@ -221,11 +220,11 @@ void TForm4::EnterGame() {
   hide();
   const std::string& nick = game_.state.Nick;
   game_.SetTitle(nick + " - Morrowgate");
-  game_.form3->SetCaption(nick + " - Меню");
-  game_.form7->SetCaption(nick + " - Персонаж");
-  game_.form5->SetCaption(nick + " - Инвентарь");
-  game_.form2->SetCaption(nick + " - Магазин");
-  game_.form1->SetCaption(nick + " - Бой");
+  game_.form3->SetCaption(nick + tr(" - Меню").toStdString());
+  game_.form7->SetCaption(nick + tr(" - Персонаж").toStdString());
+  game_.form5->SetCaption(nick + tr(" - Инвентарь").toStdString());
+  game_.form2->SetCaption(nick + tr(" - Магазин").toStdString());
+  game_.form1->SetCaption(nick + tr(" - Бой").toStdString());
   game_.form3->show();
 }
 

@@ -9,13 +9,14 @@
 #include "shell/Game.h"
 
 TForm6::TForm6(Game& game) : Screen(game, "TForm6", 280, 110) {
-  SetCaption(kConfirmCaption);
+  SetCaption(mg::translate("Question", kConfirmCaption));
   setWindowModality(Qt::ApplicationModal);
-  Label1 = MakeLabel("Label1", kConfirmText, 20, 20);
+  Label1 =
+      MakeLabel("Label1", QString::fromStdString(mg::translate("Question", kConfirmText)), 20, 20);
   Label1->setGeometry(10, 18, 260, 20);
   Label1->setAlignment(Qt::AlignCenter);
-  YesButton = MakeButton("YesButton", "Да", "Да, хочу", QRect(45, 60, 85, 30));
-  NoButton = MakeButton("NoButton", "Нет", "Нет, не хочу", QRect(150, 60, 85, 30));
+  YesButton = MakeButton("YesButton", tr("Да"), tr("Да, хочу"), QRect(45, 60, 85, 30));
+  NoButton = MakeButton("NoButton", tr("Нет"), tr("Нет, не хочу"), QRect(150, 60, 85, 30));
   SetDefaultButton(YesButton);
   SetCancelButton(NoButton);
   connect(YesButton, &QPushButton::clicked, this, [this] { Answer(true); });

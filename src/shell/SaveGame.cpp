@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/SystemLocale.h"
+#include "core/Translate.h"
 #include "shell/Game.h"
 #include "state/SaveFiles.h"
 
@@ -41,9 +42,12 @@ std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo
 void SaveGame(Game& game) {
   game.sound.Play("sound\\Сохранить.wav");
   if (const auto failure = WriteCharacter(game, SavedMembers())) {
-    game.Refuse("Ошибка",
-                "Игра не сохранена: " + *failure + ". Прежнее сохранение осталось без изменений.");
+    game.Refuse(
+        mg::translate("Caption", "Ошибка"),
+        mg::Fill(mg::translate("SaveGame",
+                               "Игра не сохранена: %1. Прежнее сохранение осталось без изменений."),
+                 {*failure}));
     return;
   }
-  game.Inform("Игра сохранена.");
+  game.Inform(mg::translate("SaveGame", "Игра сохранена."));
 }

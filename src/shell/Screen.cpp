@@ -106,8 +106,8 @@ void Screen::FormClose(QCloseEvent* event) { event->accept(); }
 
 void Screen::ShowMoney(QLabel* label, const QRect& frame) {
   label->setText(
-      "У вас: " + QString::fromStdString(FormatFloat(game_.state.Money, SystemDecimalPoint())) +
-      " руб.");
+      tr("У вас: %1 руб.")
+          .arg(QString::fromStdString(FormatFloat(game_.state.Money, SystemDecimalPoint()))));
   label->setAlignment(Qt::AlignCenter);
   const QSize wanted = label->sizeHint();
   const int width = std::max(frame.width(), wanted.width());

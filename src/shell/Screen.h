@@ -37,6 +37,7 @@ class Screen : public QWidget {
   virtual bool FormKeyPress(int code);
 
   void SetCaption(const std::string& caption);
+  void SetCaption(const QString& caption) { SetCaption(caption.toStdString()); }
 
   // Installs the one filter that lets every screen see its keys first.
   static void InstallKeyPreview();

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/Translate.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PageControl.h"
@@ -68,7 +69,8 @@ TForm2::TForm2(Game& game) : Screen(game, "TForm2", 563, 324) {
   for (int i = 0; i < kShopCategoryCount; ++i) MakeTabSheet(static_cast<ShopCategory>(i));
 
   // Made after the tabs: it comes last in the Tab order.
-  BackButton = MakeButton("BackButton", "Вернуться", "Вернуться в меню", QRect(475, 10, 80, 30));
+  BackButton =
+      MakeButton("BackButton", tr("Вернуться"), tr("Вернуться в меню"), QRect(475, 10, 80, 30));
   BackButton->setCursor(Qt::PointingHandCursor);
   SetCancelButton(BackButton);
   connect(BackButton, &QPushButton::clicked, this, &TForm2::BackButtonClick);
@@ -83,24 +85,26 @@ void TForm2::MakeTabSheet(ShopCategory category) {
   ShopTab& tab = Tab(category);
   tab.TabSheet = new QWidget;
   tab.TabSheet->setObjectName(key + "TabSheet");
-  PageControl->addTab(tab.TabSheet, ShopCategoryCaption(category));
+  PageControl->addTab(tab.TabSheet, QString::fromStdString(
+                                        mg::translate("ShopTab", ShopCategoryCaption(category))));
 
   const QSize picture = kPictureSizes[static_cast<int>(category)];
   tab.Image = new PictureBox(game_.folder, key + "Image", tab.TabSheet);
   tab.Image->setGeometry(QRect(QPoint(kPictureLeft, kPictureTop), picture));
 
-  tab.Button = new QPushButton("Купить", tab.TabSheet);
+  tab.Button = new QPushButton(tr("Купить"), tab.TabSheet);
   tab.Button->setObjectName(key + "Button");
-  tab.Button->setToolTip("Купить вещь");
+  tab.Button->setToolTip(tr("Купить вещь"));
   tab.Button->setGeometry(kPictureLeft, kPictureTop + picture.height() + 10, 62, 30);
   tab.Button->setAutoDefault(false);
   tab.Button->setCursor(Qt::PointingHandCursor);
   connect(tab.Button, &QPushButton::clicked, this, [this, category] { ButtonClick(category); });
 
   tab.ParLabel =
-      MakeTabLabel(tab.TabSheet, key + "ParLabel", "Параметры вещи:", kDescription.left());
+      MakeTabLabel(tab.TabSheet, key + "ParLabel", tr("Параметры вещи:"), kDescription.left());
   tab.ListBox = MakeTabList(tab.TabSheet, key + "ListBox", kDescription);
-  tab.ThinLabel = MakeTabLabel(tab.TabSheet, key + "ThinLabel", "Вещи в продаже:", kKinds.left());
+  tab.ThinLabel =
+      MakeTabLabel(tab.TabSheet, key + "ThinLabel", tr("Вещи в продаже:"), kKinds.left());
   tab.SubjectListBox = MakeTabList(tab.TabSheet, key + "SubjectListBox", kKinds);
   for (const ItemKind* kind : ShopKinds(category)) tab.SubjectListBox->AddLine(kind->name);
   connect(tab.SubjectListBox, &ListBox::Click, this,
@@ -172,12 +176,12 @@ void TForm2::ButtonClick(ShopCategory category) {
   if (s.Money >= PurchasePrice) {
     s.Money -= PurchasePrice;
     game_.backpack.Append(name);
-    game_.Inform("Вещь куплена.");
+    game_.Inform(tr("Вещь куплена."));
     ShowMoney();
     return;
   }
   game_.sound.Play("sound\\Не хватает.wav");
-  game_.Refuse("Сообщение", "У вас не хватает денег для покупки.");
+  game_.Refuse(tr("Сообщение"), tr("У вас не хватает денег для покупки."));
 }
 
 void TForm2::BackButtonClick() {

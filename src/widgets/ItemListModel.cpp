@@ -1,10 +1,12 @@
 #include "widgets/ItemListModel.h"
 
+#include "items/ItemCatalogue.h"
+
 namespace {
 
 // What a line shows: a line stays the name the game stores and compares; only
 // its shown text may ever differ from it.
-QString ShownText(const std::string& line) { return QString::fromStdString(line); }
+QString ShownText(const std::string& line) { return QString::fromStdString(DisplayName(line)); }
 
 }  // namespace
 

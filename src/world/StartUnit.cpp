@@ -44,14 +44,17 @@ TForm3::TForm3(Game& game) : Screen(game, "TForm3", 680, 470) {
   TimeLabel->hide();
 
   const int left = 548;
-  PersButton = MakeButton("PersButton", "Персонаж", "Ваш персонаж", QRect(left, 40, 116, 32));
-  StockButton =
-      MakeButton("StockButton", "Инвентарь", "Посмотреть инвентарь", QRect(left, 80, 116, 32));
-  ShopButton = MakeButton("ShopButton", "Магазин", "Пойти в магазин", QRect(left, 120, 116, 32));
-  ProfButton = MakeButton("ProfButton", "Рубка", "Рубить лес", QRect(left, 160, 116, 32));
+  PersButton =
+      MakeButton("PersButton", tr("Персонаж"), tr("Ваш персонаж"), QRect(left, 40, 116, 32));
+  StockButton = MakeButton("StockButton", tr("Инвентарь"), tr("Посмотреть инвентарь"),
+                           QRect(left, 80, 116, 32));
+  ShopButton =
+      MakeButton("ShopButton", tr("Магазин"), tr("Пойти в магазин"), QRect(left, 120, 116, 32));
+  ProfButton = MakeButton("ProfButton", tr("Рубка"), tr("Рубить лес"), QRect(left, 160, 116, 32));
   ProfButton->hide();
-  SaveButton = MakeButton("SaveButton", "Сохранить", "Сохранить игру", QRect(left, 372, 116, 32));
-  SoundCheckBox = MakeCheckBox("SoundCheckBox", "Звук", QRect(left, 414, 116, 24));
+  SaveButton =
+      MakeButton("SaveButton", tr("Сохранить"), tr("Сохранить игру"), QRect(left, 372, 116, 32));
+  SoundCheckBox = MakeCheckBox("SoundCheckBox", tr("Звук"), QRect(left, 414, 116, 24));
   SoundCheckBox->setChecked(true);
 
   connect(PersButton, &QPushButton::clicked, this, &TForm3::PersButtonClick);
@@ -166,7 +169,7 @@ void TForm3::SetClockRunning(bool running) {
 
 void TForm3::ImageClick(int place) {
   if (!AreNeighbours(game_.state.Place, place)) {
-    game_.Refuse("Так нельзя", "Слишком далеко.");
+    game_.Refuse(tr("Так нельзя"), tr("Слишком далеко."));
     return;
   }
   StartMove();
@@ -240,7 +243,7 @@ void TForm3::SetAttackers(const AttackerSlots& kinds) {
 
 void TForm3::ShowPlace(int place, const char* picture, const char* hint) {
   Images[place]->Load(picture);
-  Images[place]->setToolTip(hint);
+  Images[place]->setToolTip(QString::fromStdString(mg::translate("Map", hint)));
 }
 
 void TForm3::PrepareTown() {
@@ -260,8 +263,8 @@ void TForm3::PrepareWilds() {
 }
 
 void TForm3::OfferWoodCutting() {
-  ProfButton->setText("Рубка");
-  ProfButton->setToolTip("Рубить лес");
+  ProfButton->setText(tr("Рубка"));
+  ProfButton->setToolTip(tr("Рубить лес"));
   ProfButton->show();
 }
 

@@ -38,7 +38,7 @@ int MoveTime(int strannik) {
 }
 
 std::string MoveTimeText(int secondsLeft) {
-  return "Перемещение ещё: " + std::to_string(secondsLeft) + " сек.";
+  return mg::Fill(mg::translate("Map", "Перемещение ещё: %1 сек."), {std::to_string(secondsLeft)});
 }
 
 std::string PlacePicture(int place) { return "image\\p" + std::to_string(place) + ".bmp"; }

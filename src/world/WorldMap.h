@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/Translate.h"
+
 // The world map: twenty places in five columns and four rows, numbered in rows
 // of five from the bottom left. Place 5, bottom right, is the town.
 inline constexpr int kPlaceCount = 20;
@@ -33,5 +35,5 @@ std::string MoveTimeText(int secondsLeft);
 // What a place shows: its own picture, or the "you are here" one.
 std::string PlacePicture(int place);
 inline constexpr const char* kHerePicture = "image\\p0.bmp";
-inline constexpr const char* kHereHint = "Ваше местоположение";
-inline constexpr const char* kMoveHint = "Переместиться";
+inline constexpr const char* kHereHint = QT_TRANSLATE_NOOP("Map", "Ваше местоположение");
+inline constexpr const char* kMoveHint = QT_TRANSLATE_NOOP("Map", "Переместиться");

@@ -95,11 +95,12 @@ std::vector<std::string> LongestFightLines() {
 // Every screen in a state with long values: the texts must fit their fixed
 // frames (the frames scale with the screen, so this holds at 200 % too) and
 // every letter must exist in the font.
-class GameLook : public TestGame {
+class GameLook : public TestGame, public ::testing::WithParamInterface<Language> {
  protected:
   // A level-30 character with ten million roubles, five-digit hit points and
   // a nick of the widest letters.
   void SetUp() override {
+    language = GetParam();
     Start();
     GameState& s = game->state;
     s.Nick = "ЩЩЩЩЩЩЩЩЩЩ";
@@ -146,14 +147,14 @@ class GameLook : public TestGame {
   }
 };
 
-TEST_F(GameLook, EveryTextFitsItsFrameWithCyrillicLetters) {
+TEST_P(GameLook, EveryTextFitsItsFrameWithCyrillicLetters) {
   for (Screen* screen : Screens()) {
     SCOPED_TRACE(screen->objectName().toStdString());
     ExpectTextsFit(screen);
   }
 }
 
-TEST_F(GameLook, TheMoneyLabelsFitAFractionalSum) {
+TEST_P(GameLook, TheMoneyLabelsFitAFractionalSum) {
   game->state.Money = 1234567.5;
   for (Screen* screen : {static_cast<Screen*>(game->form2), static_cast<Screen*>(game->form5),
                          static_cast<Screen*>(game->form7)}) {
@@ -164,7 +165,7 @@ TEST_F(GameLook, TheMoneyLabelsFitAFractionalSum) {
 
 // Every line a list box can show: all the names of the shop and of a full
 // backpack, every description, the gems among the bonuses, the fight logs.
-TEST_F(GameLook, EveryListLineFitsItsBox) {
+TEST_P(GameLook, EveryListLineFitsItsBox) {
   std::vector<std::string> names;
   std::vector<std::string> gems;
   for (const ItemKind& kind : AllItemKinds()) {
@@ -207,7 +208,7 @@ TEST_F(GameLook, EveryListLineFitsItsBox) {
   Events();
 }
 
-TEST_F(GameLook, NoTwoControlsOverlap) {
+TEST_P(GameLook, NoTwoControlsOverlap) {
   for (Screen* screen : Screens()) {
     Show(screen);
     const auto controls = screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -225,7 +226,7 @@ TEST_F(GameLook, NoTwoControlsOverlap) {
 
 // Every named control stays inside its parent's frame: a list or a picture
 // cut off by the window's edge or by the shop's rows of tabs would show it.
-TEST_F(GameLook, EveryControlLiesWithinItsParent) {
+TEST_P(GameLook, EveryControlLiesWithinItsParent) {
   const auto expectWithin = [](const Screen* screen) {
     for (const QWidget* control : screen->findChildren<QWidget*>()) {
       if (!control->isVisible() || control->objectName().startsWith("qt_")) continue;
@@ -248,7 +249,7 @@ TEST_F(GameLook, EveryControlLiesWithinItsParent) {
 
 // The pictures are drawn for the inventory's frames; the fight's smaller
 // figures must not distort them.
-TEST_F(GameLook, FightFiguresKeepTheInventorysProportions) {
+TEST_P(GameLook, FightFiguresKeepTheInventorysProportions) {
   std::vector<QString> names = {"Avatar"};
   for (const auto& slot : kEquipSlots) names.push_back(slot.name);
   for (const QString& name : names) {
@@ -266,7 +267,7 @@ TEST_F(GameLook, FightFiguresKeepTheInventorysProportions) {
   }
 }
 
-TEST_F(GameLook, AllScreensShareOneReadablePaletteAndTheIcon) {
+TEST_P(GameLook, AllScreensShareOneReadablePaletteAndTheIcon) {
   const QPalette palette = QApplication::palette();
   ASSERT_FALSE(QApplication::windowIcon().isNull());
   for (Screen* screen : Screens()) {
@@ -290,3 +291,10 @@ TEST_F(GameLook, AllScreensShareOneReadablePaletteAndTheIcon) {
   EXPECT_LT(disabled,
             Contrast(palette.color(QPalette::ButtonText), palette.color(QPalette::Button)));
 }
+
+// Both languages: the English texts keep to the frames the Russian ones were laid out for.
+INSTANTIATE_TEST_SUITE_P(Languages, GameLook,
+                         ::testing::Values(Language::Russian, Language::English),
+                         [](const auto& info) {
+                           return info.param == Language::Russian ? "Russian" : "English";
+                         });

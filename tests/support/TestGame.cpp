@@ -24,6 +24,7 @@ void TestGame::Start(std::uint32_t seed, int hour) {
   options.saves = saves;
   options.seed = seed;
   options.hour = hour;
+  options.language = language;
   game = std::make_unique<Game>(options, &log);
   game->Start();
   log.Take();

@@ -24,7 +24,8 @@ class TestGame : public ::testing::Test {
   void Draws(std::initializer_list<int> raw);
 
   std::filesystem::path root;
-  std::filesystem::path saves;  // set before Start for saves apart from the game folder
+  std::filesystem::path saves;            // set before Start for saves apart from the game folder
+  Language language = Language::Russian;  // what Start() chooses
   VectorLog log;
   std::unique_ptr<Game> game;
 };
