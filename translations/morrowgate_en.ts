@@ -1873,14 +1873,6 @@
             <source>Ник не может состоять из одних пробелов.</source>
             <translation>The nick cannot be spaces only.</translation>
         </message>
-        <message>
-            <source>Сохранение не загружено: %1.</source>
-            <translation>The save was not loaded: %1.</translation>
-        </message>
-        <message>
-            <source>Ник не зарегистрирован: %1.</source>
-            <translation>The nick was not registered: %1.</translation>
-        </message>
     </context>
     <context>
         <name>TForm5</name>

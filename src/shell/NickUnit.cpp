@@ -183,7 +183,7 @@ bool TForm4::OfferBackup(const SaveFileNames& names, const std::string& problem)
                                std::to_string(saved.AttLevel) + ", " +
                                FormatFloat(saved.Money, SystemDecimalPoint()) + " руб.)?";
   // The copy passes the same tests as the main file; the next save makes it current.
-  return game_.dialogs.Ask(kErrorCaption, question) && PassesKnownNickTests(backup->values) &&
+  return game_.dialogs.Ask(tr("Ошибка").toStdString(), question) && PassesKnownNickTests(backup->values) &&
          EnterLoaded(std::move(backup->game));
 }
 

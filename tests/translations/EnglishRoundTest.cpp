@@ -53,7 +53,9 @@ QStringList VisibleTexts() {
 // Every save file by name, with its bytes.
 std::map<std::string, std::string> ReadFolder(const std::filesystem::path& folder) {
   std::map<std::string, std::string> files;
-  for (const std::string& name : FileNames(folder)) files[name] = FileBytes(folder / name);
+  for (const std::string& name : FileNames(folder)) {
+    if (std::filesystem::is_regular_file(folder / name)) files[name] = FileBytes(folder / name);
+  }
   return files;
 }
 
