@@ -16,6 +16,7 @@
 
 #include "fight/MGUnit.h"
 #include "script/ScriptRunner.h"
+#include "shell/HelpWindow.h"
 #include "support/Files.h"
 #include "support/TestGame.h"
 
@@ -109,6 +110,14 @@ TEST_F(Round, PlayedInEnglishShowsNoRussianAndSavesWhatRussianSaves) {
       "click TForm3.StockButton\nselect TForm5.SubjectListBox 0\nclick TForm5.DressButton\n"
       "select TForm5.SubjectListBox 0\nclick TForm5.DressButton\nclick TForm5.BackButton\n");
   Play("click TForm3.PersButton\nclick TForm7.BackButton\n");
+  // The help, its tables of potions and scrolls included, then back to the map.
+  Play("key TForm3 F1\n");
+  const QString help = game->help->findChild<QTextBrowser*>("HelpBrowser")->toPlainText();
+  EXPECT_TRUE(help.contains("First steps")) << help.left(200).toStdString();
+  EXPECT_TRUE(help.contains("Poison Potion")) << "the potions' table names them in English";
+  EXPECT_TRUE(help.contains("place 5, at the bottom right")) << "the town's place filled in";
+  Play("key HelpWindow Escape\n");
+  EXPECT_TRUE(game->help->isHidden());
   // A fight to its end against a rat, away from the town.
   Play(std::string(kStrongHero) +
        "set GameState.Place 4\nset TForm3.AttackerCount 1\nset TForm3.AttackerKinds[1] 1\n"
