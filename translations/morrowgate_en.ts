@@ -1578,6 +1578,88 @@
         </message>
     </context>
     <context>
+        <name>SaveCommit</name>
+        <message>
+            <source>не удаётся завершить прерванное сохранение: %1</source>
+            <translation>an interrupted save cannot be finished: %1</translation>
+        </message>
+        <message>
+            <source>не удаётся заменить файл %1</source>
+            <translation>file %1 cannot be replaced</translation>
+        </message>
+        <message>
+            <source>не удаётся записать папку save</source>
+            <translation>the save folder cannot be written</translation>
+        </message>
+        <message>
+            <source>не удаётся вернуть файл %1</source>
+            <translation>file %1 cannot be restored</translation>
+        </message>
+        <message>
+            <source>не удаётся удалить файл %1.new</source>
+            <translation>file %1.new cannot be deleted</translation>
+        </message>
+        <message>
+            <source>не удаётся проверить файл %1</source>
+            <translation>file %1 cannot be checked</translation>
+        </message>
+        <message>
+            <source>не удаётся создать папку save</source>
+            <translation>the save folder cannot be created</translation>
+        </message>
+        <message>
+            <source>на месте файла %1 находится не файл</source>
+            <translation>something other than a file stands where file %1 should be</translation>
+        </message>
+        <message>
+            <source>в тексте для файла %1 есть знак, которого нет в кодировке сохранений</source>
+            <translation>the text for file %1 has a character the save files' encoding lacks</translation>
+        </message>
+        <message>
+            <source>не удаётся записать файл %1</source>
+            <translation>file %1 cannot be written</translation>
+        </message>
+    </context>
+    <context>
+        <name>SaveFiles</name>
+        <message>
+            <source>Файл сохранения %1 не удаётся прочитать.</source>
+            <translation>Save file %1 cannot be read.</translation>
+        </message>
+        <message>
+            <source>Файл сохранения %1 повреждён: %2.</source>
+            <translation>Save file %1 is damaged: %2.</translation>
+        </message>
+        <message>
+            <source>нет значения %1</source>
+            <translation>the value %1 is missing</translation>
+        </message>
+        <message>
+            <source>значение %1 «%2» не является %3</source>
+            <translation>the value %1 “%2” is not %3</translation>
+        </message>
+        <message>
+            <source>целым числом</source>
+            <translation>a whole number</translation>
+        </message>
+        <message>
+            <source>числом</source>
+            <translation>a number</translation>
+        </message>
+        <message>
+            <source>значение %1 «%2» меньше нуля</source>
+            <translation>the value %1 “%2” is below zero</translation>
+        </message>
+        <message>
+            <source>файл обрезан</source>
+            <translation>the file is cut short</translation>
+        </message>
+        <message>
+            <source>это не сохранённая игра</source>
+            <translation>it is not a saved game</translation>
+        </message>
+    </context>
+    <context>
         <name>SaveGame</name>
         <message>
             <source>Игра не сохранена: %1. Прежнее сохранение осталось без изменений.</source>
@@ -1586,6 +1668,18 @@
         <message>
             <source>Игра сохранена.</source>
             <translation>The game is saved.</translation>
+        </message>
+        <message>
+            <source>Ник «%1» уже в игре: его ведёт другая запущенная копия игры. Закройте её или войдите под другим ником.</source>
+            <translation>The nick “%1” is already in play: another running copy of the game has it. Close that copy or log in with another nick.</translation>
+        </message>
+        <message>
+            <source>ник «%1» не годится для имени файла</source>
+            <translation>the nick “%1” cannot be used as a file name</translation>
+        </message>
+        <message>
+            <source>ник «%1» ведёт другая запущенная копия игры</source>
+            <translation>another running copy of the game has the nick “%1”</translation>
         </message>
     </context>
     <context>
@@ -1911,6 +2005,34 @@
         <message>
             <source>Ник не может состоять из одних пробелов.</source>
             <translation>The nick cannot be spaces only.</translation>
+        </message>
+        <message>
+            <source>Сохранение не загружено: %1.</source>
+            <translation>The save was not loaded: %1.</translation>
+        </message>
+        <message>
+            <source>Файл сохранения %1 повреждён: в нём нет сохранённой игры.</source>
+            <translation>Save file %1 is damaged: it holds no saved game.</translation>
+        </message>
+        <message>
+            <source>Неверный ник или пароль.</source>
+            <translation>Wrong nick or password.</translation>
+        </message>
+        <message>
+            <source>Файл сохранения этого ника не подходит по версии к игре.</source>
+            <translation>This nick's save file is from a version that does not suit the game.</translation>
+        </message>
+        <message>
+            <source>Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в него.</source>
+            <translation>The save file has been renamed, but it must bear the name of the nick it was saved under.</translation>
+        </message>
+        <message>
+            <source>Загрузить последнюю целую резервную копию (уровень %1, %2 руб.)?</source>
+            <translation>Load the latest intact backup (level %1, %2 roubles)?</translation>
+        </message>
+        <message>
+            <source>Ник не зарегистрирован: %1.</source>
+            <translation>The nick was not registered: %1.</translation>
         </message>
     </context>
     <context>

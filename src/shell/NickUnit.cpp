@@ -122,7 +122,8 @@ void TForm4::ButtonClick() {
 
 bool TForm4::OpenCharacter(const SaveFileNames& names) {
   if (const auto problem = RecoverInterruptedSave(game_.folder, names, game_.files)) {
-    game_.Refuse(tr("Ошибка"), "Сохранение не загружено: " + *problem + ".");
+    game_.Refuse(tr("Ошибка"),
+                 tr("Сохранение не загружено: %1.").arg(QString::fromStdString(*problem)));
     return false;
   }
   const OpenedMainFile opened = OpenMainFile(game_.folder, names, game_.files);
@@ -132,8 +133,9 @@ bool TForm4::OpenCharacter(const SaveFileNames& names) {
     case OpenedMainFile::Kind::NewNick:
       // An emptied main file beside backups is a lost save, not a new nick.
       if (opened.found && !BackupsOf(game_.folder, names.nick, game_.files).empty()) {
-        return OfferBackup(
-            names, "Файл сохранения " + names.main + " повреждён: в нём нет сохранённой игры.");
+        return OfferBackup(names, tr("Файл сохранения %1 повреждён: в нём нет сохранённой игры.")
+                                      .arg(QString::fromStdString(names.main))
+                                      .toStdString());
       }
       return RegisterNick();
     case OpenedMainFile::Kind::Known:
@@ -144,21 +146,21 @@ bool TForm4::OpenCharacter(const SaveFileNames& names) {
 
 bool TForm4::PassesKnownNickTests(const NameValueList& saved) {
   GameState& state = game_.state;
-  const auto refuse = [this](const char* text) {
+  const auto refuse = [this](const QString& text) {
     game_.Refuse(tr("Ошибка"), text);
     return false;
   };
-  if (saved.Value("Password") != state.Password) return refuse("Неверный ник или пароль.");
+  if (saved.Value("Password") != state.Password) return refuse(tr("Неверный ник или пароль."));
   state.Version = saved.Value("Version");
   if (state.Version != kSaveFormatVersion) {
-    return refuse("Файл сохранения этого ника не подходит по версии к игре.");
+    return refuse(tr("Файл сохранения этого ника не подходит по версии к игре."));
   }
   const std::string typedNick = state.Nick;
   state.Nick = saved.Value("Nick");
   if (state.Nick != typedNick) {
     return refuse(
-        "Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в "
-        "него.");
+        tr("Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в "
+           "него."));
   }
   return true;
 }
@@ -179,12 +181,15 @@ bool TForm4::OfferBackup(const SaveFileNames& names, const std::string& problem)
     return false;
   }
   const GameState& saved = backup->game.state;
-  const std::string question = problem + " Загрузить последнюю целую резервную копию (уровень " +
-                               std::to_string(saved.AttLevel) + ", " +
-                               FormatFloat(saved.Money, SystemDecimalPoint()) + " руб.)?";
+  const std::string question =
+      problem + " " +
+      tr("Загрузить последнюю целую резервную копию (уровень %1, %2 руб.)?")
+          .arg(saved.AttLevel)
+          .arg(QString::fromStdString(FormatFloat(saved.Money, SystemDecimalPoint())))
+          .toStdString();
   // The copy passes the same tests as the main file; the next save makes it current.
-  return game_.dialogs.Ask(tr("Ошибка").toStdString(), question) && PassesKnownNickTests(backup->values) &&
-         EnterLoaded(std::move(backup->game));
+  return game_.dialogs.Ask(tr("Ошибка").toStdString(), question) &&
+         PassesKnownNickTests(backup->values) && EnterLoaded(std::move(backup->game));
 }
 
 bool TForm4::EnterLoaded(LoadedGame loaded) {
@@ -203,7 +208,8 @@ bool TForm4::EnterLoaded(LoadedGame loaded) {
 bool TForm4::RegisterNick() {
   game_.sound.PlayRegardless("sound\\Войти.wav");
   if (const auto failure = WriteCharacter(game_, RegistrationMembers())) {
-    game_.Refuse(tr("Ошибка"), "Ник не зарегистрирован: " + *failure + ".");
+    game_.Refuse(tr("Ошибка"),
+                 tr("Ник не зарегистрирован: %1.").arg(QString::fromStdString(*failure)));
     return false;
   }
   StartWorld();

@@ -24,17 +24,21 @@ bool HoldNick(Game& game, const SaveFileNames& names) {
 }
 
 std::string NickInPlay(const std::string& nick) {
-  return "Ник «" + nick +
-         "» уже в игре: его ведёт другая запущенная копия игры. Закройте её или войдите под "
-         "другим ником.";
+  return mg::Fill(mg::translate("SaveGame",
+                                "Ник «%1» уже в игре: его ведёт другая запущенная копия игры. "
+                                "Закройте её или войдите под другим ником."),
+                  {nick});
 }
 
 std::optional<std::string> WriteCharacter(Game& game, std::span<const MemberInfo> order) {
   const GameState& state = game.state;
-  if (!NickNamesFiles(state.Nick)) return "ник «" + state.Nick + "» не годится для имени файла";
+  if (!NickNamesFiles(state.Nick))
+    return mg::Fill(mg::translate("SaveGame", "ник «%1» не годится для имени файла"), {state.Nick});
   const SaveFileNames names = SaveFilesFor(game, state.Nick);
   // Only the script mode's set can change the nick after the login took its lock.
-  if (!HoldNick(game, names)) return "ник «" + state.Nick + "» ведёт другая запущенная копия игры";
+  if (!HoldNick(game, names))
+    return mg::Fill(mg::translate("SaveGame", "ник «%1» ведёт другая запущенная копия игры"),
+                    {state.Nick});
   return WriteSavedGame(game.folder, names, SavedValues(state, order, SystemDecimalPoint()),
                         game.backpack.Lines(), game.bonusList.Lines(), game.files);
 }

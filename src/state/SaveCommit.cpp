@@ -1,6 +1,7 @@
 // How a save replaces a nick's three files so that no moment of a crash can
 // leave a mix of two saves or no save at all.
 
+#include "core/Translate.h"
 #include "state/Backups.h"
 #include "state/SaveFiles.h"
 #include "state/ScrambleFile.h"
@@ -36,7 +37,8 @@ struct SavePaths {
 };
 
 std::string Unfinished(const std::string& why) {
-  return "не удаётся завершить прерванное сохранение: " + why;
+  return mg::Fill(mg::translate("SaveCommit", "не удаётся завершить прерванное сохранение: %1"),
+                  {why});
 }
 
 // The save counted: every new file still waiting takes its place.
@@ -45,12 +47,13 @@ std::optional<std::string> Complete(const SavePaths& paths, FileOps& files) {
     const Kind kind = files.Look(paths.fresh[i]);
     if (kind == Kind::Missing) continue;  // already in its place
     if (kind != Kind::File || !files.Rename(paths.fresh[i], paths.target[i])) {
-      return Unfinished("не удаётся заменить файл " + paths.name[i]);
+      return Unfinished(
+          mg::Fill(mg::translate("SaveCommit", "не удаётся заменить файл %1"), {paths.name[i]}));
     }
   }
   // Should the mark outlive a power loss, completing again finds nothing to do.
   if (!files.SyncFolder(paths.folder) || !files.Remove(paths.journal)) {
-    return Unfinished("не удаётся записать папку save");
+    return Unfinished(mg::translate("SaveCommit", "не удаётся записать папку save"));
   }
   return std::nullopt;
 }
@@ -68,17 +71,20 @@ std::optional<std::string> Drop(const SavePaths& paths, FileOps& files) {
     if (files.Look(paths.old[i]) != Kind::File) continue;
     const bool done =
         swapCutOff ? files.Rename(paths.old[i], paths.target[i]) : files.Remove(paths.old[i]);
-    if (!done) return Unfinished("не удаётся вернуть файл " + paths.name[i]);
+    if (!done)
+      return Unfinished(
+          mg::Fill(mg::translate("SaveCommit", "не удаётся вернуть файл %1"), {paths.name[i]}));
     changed = true;
   }
   for (std::size_t i = 0; i < paths.fresh.size(); ++i) {
     if (files.Look(paths.fresh[i]) == Kind::Missing) continue;
     if (!files.Remove(paths.fresh[i]))
-      return Unfinished("не удаётся удалить файл " + paths.name[i] + ".new");
+      return Unfinished(
+          mg::Fill(mg::translate("SaveCommit", "не удаётся удалить файл %1.new"), {paths.name[i]}));
     changed = true;
   }
   if (changed && !files.SyncFolder(paths.folder))
-    return Unfinished("не удаётся записать папку save");
+    return Unfinished(mg::translate("SaveCommit", "не удаётся записать папку save"));
   return std::nullopt;
 }
 
@@ -90,7 +96,7 @@ std::optional<std::string> Recover(const SavePaths& paths, const SaveFileNames& 
     case Kind::File:
       return Complete(paths, files);
     default:
-      return "не удаётся проверить файл " + names.journal;
+      return mg::Fill(mg::translate("SaveCommit", "не удаётся проверить файл %1"), {names.journal});
   }
 }
 
@@ -111,7 +117,8 @@ std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFi
                                           std::span<const std::string> backpack,
                                           std::span<const std::string> bonus, FileOps& files) {
   const SavePaths paths(folder, names);
-  if (!files.MakeFolder(paths.folder)) return "не удаётся создать папку save";
+  if (!files.MakeFolder(paths.folder))
+    return mg::translate("SaveCommit", "не удаётся создать папку save");
   // A save that counted but was cut off is completed first: its new files must
   // not be mixed with these. (Uncounted new files are simply written over.)
   if (files.Look(paths.journal) != Kind::Missing) {
@@ -123,19 +130,22 @@ std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFi
   for (std::size_t i = 0; i < lines.size(); ++i) {
     // Only a plain file may be replaced: a folder of that name stays as it is.
     if (files.Look(paths.target[i]) == Kind::Other) {
-      return "на месте файла " + paths.name[i] + " находится не файл";
+      return mg::Fill(mg::translate("SaveCommit", "на месте файла %1 находится не файл"),
+                      {paths.name[i]});
     }
     const auto encoded = EncodeLines(lines[i]);
     if (!encoded) {
-      return "в тексте для файла " + paths.name[i] +
-             " есть знак, которого нет в кодировке сохранений";
+      return mg::Fill(
+          mg::translate("SaveCommit",
+                        "в тексте для файла %1 есть знак, которого нет в кодировке сохранений"),
+          {paths.name[i]});
     }
     bytes[i] = ScrambleFile(*encoded);
   }
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (!files.Write(paths.fresh[i], bytes[i])) {
       Drop(paths, files);
-      return "не удаётся записать файл " + paths.name[i];
+      return mg::Fill(mg::translate("SaveCommit", "не удаётся записать файл %1"), {paths.name[i]});
     }
   }
   // The mark may stand only once the new files and their names are on the disk;
@@ -144,7 +154,7 @@ std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFi
       !files.SyncFolder(paths.folder)) {
     files.Remove(paths.journal);
     Drop(paths, files);
-    return "не удаётся записать папку save";
+    return mg::translate("SaveCommit", "не удаётся записать папку save");
   }
   // Should a step below fail, the mark stays and the next save or login completes it.
   for (std::size_t i = 0; i < paths.fresh.size(); ++i) {

@@ -4,6 +4,7 @@
 
 #include "core/Cp1251.h"
 #include "core/Format.h"
+#include "core/Translate.h"
 #include "state/ScrambleFile.h"
 
 namespace fs = std::filesystem;
@@ -28,11 +29,11 @@ auto FindKey(Lines& lines, std::string_view key) {
 }
 
 std::string CannotRead(const std::string& file) {
-  return "Файл сохранения " + file + " не удаётся прочитать.";
+  return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 не удаётся прочитать."), {file});
 }
 
 std::string Damaged(const std::string& file, const std::string& why) {
-  return "Файл сохранения " + file + " повреждён: " + why + ".";
+  return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 повреждён: %2."), {file, why});
 }
 
 std::optional<std::string> ReadMember(const NameValueList& values, const MemberInfo& info,
@@ -41,22 +42,23 @@ std::optional<std::string> ReadMember(const NameValueList& values, const MemberI
   const std::string text = values.Value(info.key);
   // A key may be missing only where a new character's value is empty (Kolch).
   if (text.empty() && !info.Text(kNewCharacter).empty()) {
-    return Damaged(mainFile, std::string("нет значения ") + info.key);
+    return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "нет значения %1"), {info.key}));
   }
-  const auto notANumber = [&](const char* kind) {
-    return Damaged(mainFile,
-                   std::string("значение ") + info.key + " «" + text + "» не является " + kind);
+  const auto notANumber = [&](const std::string& kind) {
+    return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» не является %3"),
+                                      {info.key, text, kind}));
   };
   if (auto integer = std::get_if<int GameState::*>(&info.member)) {
     const auto number = ParseInt(text);
-    if (!number) return notANumber("целым числом");
+    if (!number) return notANumber(mg::translate("SaveFiles", "целым числом"));
     state.*(*integer) = *number;
   } else if (auto money = std::get_if<float GameState::*>(&info.member)) {
     const auto number = ParseFloat(text);
-    if (!number) return notANumber("числом");
+    if (!number) return notANumber(mg::translate("SaveFiles", "числом"));
     // Nothing in the game takes money below zero, so only damage can.
     if (*number < 0) {
-      return Damaged(mainFile, std::string("значение ") + info.key + " «" + text + "» меньше нуля");
+      return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» меньше нуля"),
+                                        {info.key, text}));
     }
     state.*(*money) = *number;
   } else {
@@ -79,7 +81,7 @@ std::optional<std::string> ReadListFile(const GameFolder& folder, const std::str
   const auto scrambled = files.Read(path);
   if (!scrambled) return CannotRead(gamePath);
   const std::string plain = ScrambleFile(*scrambled);
-  if (!EndsComplete(plain)) return Damaged(gamePath, "файл обрезан");
+  if (!EndsComplete(plain)) return Damaged(gamePath, mg::translate("SaveFiles", "файл обрезан"));
   lines = DecodeLines(plain);
   return std::nullopt;
 }
@@ -204,7 +206,10 @@ OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names
   const std::string plain = ScrambleFile(*scrambled);
   auto values = NameValueList::FromLines(DecodeLines(plain));
   if (!EndsComplete(plain) || !values) {
-    return {Kind::Unreadable, true, {}, Damaged(names.main, "это не сохранённая игра")};
+    return {Kind::Unreadable,
+            true,
+            {},
+            Damaged(names.main, mg::translate("SaveFiles", "это не сохранённая игра"))};
   }
   if (values->Value("Password").empty()) return {Kind::NewNick, true, {}, {}};
   return {Kind::Known, true, std::move(*values), {}};
