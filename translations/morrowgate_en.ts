@@ -1452,6 +1452,26 @@
             <source>] | ХП: [</source>
             <translation>] | HP: [</translation>
         </message>
+        <message>
+            <source>Мирный опыт: </source>
+            <translation>Peace exp.: </translation>
+        </message>
+        <message>
+            <source>Боевой опыт: </source>
+            <translation>Fight exp.: </translation>
+        </message>
+        <message>
+            <source>Победы: </source>
+            <translation>Victories: </translation>
+        </message>
+        <message>
+            <source>Поражения: </source>
+            <translation>Defeats: </translation>
+        </message>
+        <message>
+            <source>Ничьи: </source>
+            <translation>Draws: </translation>
+        </message>
     </context>
     <context>
         <name>Levels</name>
@@ -1473,6 +1493,18 @@
         <message>
             <source>Переместиться</source>
             <translation>Travel here</translation>
+        </message>
+        <message>
+            <source>Город (место %1)</source>
+            <translation>Town (place %1)</translation>
+        </message>
+        <message>
+            <source>Лес (место %1)</source>
+            <translation>Forest (place %1)</translation>
+        </message>
+        <message>
+            <source>Место %1</source>
+            <translation>Place %1</translation>
         </message>
     </context>
     <context>
@@ -1757,6 +1789,81 @@
         </message>
     </context>
     <context>
+        <name>Slot</name>
+        <message>
+            <source>Шлем</source>
+            <translation>Helm</translation>
+        </message>
+        <message>
+            <source>Амулет</source>
+            <translation>Amulet</translation>
+        </message>
+        <message>
+            <source>Оружие</source>
+            <translation>Weapon</translation>
+        </message>
+        <message>
+            <source>Пояс</source>
+            <translation>Belt</translation>
+        </message>
+        <message>
+            <source>Пояс, карман 1</source>
+            <translation>Belt, pocket 1</translation>
+        </message>
+        <message>
+            <source>Пояс, карман 2</source>
+            <translation>Belt, pocket 2</translation>
+        </message>
+        <message>
+            <source>Пояс, карман 3</source>
+            <translation>Belt, pocket 3</translation>
+        </message>
+        <message>
+            <source>Сапоги</source>
+            <translation>Boots</translation>
+        </message>
+        <message>
+            <source>Образ</source>
+            <translation>Avatar</translation>
+        </message>
+        <message>
+            <source>Карман</source>
+            <translation>Pocket</translation>
+        </message>
+        <message>
+            <source>Свиток в кармане</source>
+            <translation>Scroll in the pocket</translation>
+        </message>
+        <message>
+            <source>Наручи</source>
+            <translation>Bracers</translation>
+        </message>
+        <message>
+            <source>Перчатки</source>
+            <translation>Gloves</translation>
+        </message>
+        <message>
+            <source>Щит</source>
+            <translation>Shield</translation>
+        </message>
+        <message>
+            <source>Кольцо 1</source>
+            <translation>Ring 1</translation>
+        </message>
+        <message>
+            <source>Кольцо 2</source>
+            <translation>Ring 2</translation>
+        </message>
+        <message>
+            <source>Броня</source>
+            <translation>Armour</translation>
+        </message>
+        <message>
+            <source>Кольчуга</source>
+            <translation>Chain mail</translation>
+        </message>
+    </context>
+    <context>
         <name>Stat</name>
         <message>
             <source>Сила</source>
@@ -1826,10 +1933,6 @@
             <translation>Admit defeat</translation>
         </message>
         <message>
-            <source>соперника</source>
-            <translation>enemy's</translation>
-        </message>
-        <message>
             <source>Клавиша </source>
             <translation>Key </translation>
         </message>
@@ -1844,6 +1947,26 @@
         <message>
             <source>Вам не хватает ОД для выбранных действий.</source>
             <translation>You lack the action points for these actions.</translation>
+        </message>
+        <message>
+            <source>Соперник, %1</source>
+            <translation>Enemy, %1</translation>
+        </message>
+        <message>
+            <source>Ваши удары</source>
+            <translation>Your strikes</translation>
+        </message>
+        <message>
+            <source>Удары соперника</source>
+            <translation>Enemy's strikes</translation>
+        </message>
+        <message>
+            <source>Ваш образ</source>
+            <translation>Your avatar</translation>
+        </message>
+        <message>
+            <source>%1 соперника</source>
+            <translation>Enemy's %1</translation>
         </message>
     </context>
     <context>
@@ -1883,6 +2006,26 @@
         <message>
             <source>У вас не хватает денег для покупки.</source>
             <translation>You do not have enough money for this.</translation>
+        </message>
+        <message>
+            <source>Разделы магазина</source>
+            <translation>Shop sections</translation>
+        </message>
+        <message>
+            <source>Раздел «%1»</source>
+            <translation>Section “%1”</translation>
+        </message>
+        <message>
+            <source>Рисунок вещи</source>
+            <translation>Picture of the item</translation>
+        </message>
+        <message>
+            <source>Параметры вещи</source>
+            <translation>Item stats</translation>
+        </message>
+        <message>
+            <source>Вещи в продаже</source>
+            <translation>Items for sale</translation>
         </message>
     </context>
     <context>
@@ -2034,6 +2177,14 @@
             <source>Ник не зарегистрирован: %1.</source>
             <translation>The nick was not registered: %1.</translation>
         </message>
+        <message>
+            <source>Ник</source>
+            <translation>Nick</translation>
+        </message>
+        <message>
+            <source>Пароль</source>
+            <translation>Password</translation>
+        </message>
     </context>
     <context>
         <name>TForm5</name>
@@ -2141,6 +2292,18 @@
             <source>Вы заходите в телепорт, который ведёт к Мастеру.</source>
             <translation>You step into a teleport that leads to the Master.</translation>
         </message>
+        <message>
+            <source>Параметры вещи</source>
+            <translation>Item stats</translation>
+        </message>
+        <message>
+            <source>Вещи в рюкзаке</source>
+            <translation>In the backpack</translation>
+        </message>
+        <message>
+            <source>Бонусы</source>
+            <translation>Bonuses</translation>
+        </message>
     </context>
     <context>
         <name>TForm6</name>
@@ -2202,6 +2365,10 @@
         <message>
             <source>До уровня: </source>
             <translation>To next level: </translation>
+        </message>
+        <message>
+            <source>Образы</source>
+            <translation>Avatars</translation>
         </message>
     </context>
     <context>

@@ -49,7 +49,7 @@ constexpr NumberLabel kRefreshedLabels[] = {
      kLowerWidth},
     {"StoiLabel", QT_TRANSLATE_NOOP("Labels", "Стойкость: "), &GameState::AttStoi, 73, 457,
      kLowerWidth},
-    {"Label5", "Мирный опыт: ", &GameState::PointPeace, 273, 65, 170},
+    {"Label5", QT_TRANSLATE_NOOP("Labels", "Мирный опыт: "), &GameState::PointPeace, 273, 65, 170},
     {"StrannikLabel", QT_TRANSLATE_NOOP("Labels", "Странник: "), &GameState::Strannik, 273, 147,
      125},
     {"LesorubLabel", QT_TRANSLATE_NOOP("Labels", "Лесоруб: "), &GameState::Lesorub, 273, 161, 125},
@@ -57,10 +57,10 @@ constexpr NumberLabel kRefreshedLabels[] = {
 
 // Written only when the screen is shown.
 constexpr NumberLabel kShownLabels[] = {
-    {"Label4", "Боевой опыт: ", &GameState::Point, 273, 51, 170},
-    {"Label1", "Победы: ", &GameState::Win, 273, 99, 170},
-    {"Label2", "Поражения: ", &GameState::Lose, 273, 113, 170},
-    {"Label3", "Ничьи: ", &GameState::Noup, 273, 127, 170},
+    {"Label4", QT_TRANSLATE_NOOP("Labels", "Боевой опыт: "), &GameState::Point, 273, 51, 170},
+    {"Label1", QT_TRANSLATE_NOOP("Labels", "Победы: "), &GameState::Win, 273, 99, 170},
+    {"Label2", QT_TRANSLATE_NOOP("Labels", "Поражения: "), &GameState::Lose, 273, 113, 170},
+    {"Label3", QT_TRANSLATE_NOOP("Labels", "Ничьи: "), &GameState::Noup, 273, 127, 170},
 };
 
 constexpr int kLabelHeight = 14;
@@ -91,7 +91,7 @@ TForm7::TForm7(Game& game) : Screen(game, "TForm7", 451, 481) {
   SetTabOrder(Figure.SetFocusable(),
               {"PowerButton", "DexterityButton", "GoodLuckButton", "HealthButton", "StrannikButton",
                "LesorubButton", "AvatarListBox", "BackButton"});
-  SetAccessibleNames({{"AvatarListBox", "Образы"}});
+  SetAccessibleNames({{"AvatarListBox", tr("Образы")}});
 }
 
 // Labels whose text changes get a fixed frame, so a longer text is not cut off.

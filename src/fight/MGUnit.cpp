@@ -127,7 +127,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 // The opponent's column reads like the player's; a screen reader hears whose it is.
 void SetOpponentText(QLabel* label, const QString& text) {
   label->setText(text);
-  label->setAccessibleName("Соперник, " + text);
+  label->setAccessibleName(TForm1::tr("Соперник, %1").arg(text));
 }
 
 // The keys of the eight boxes: 1 … 4 strike, Q W E R block (Й Ц У К on the same
@@ -199,9 +199,9 @@ void TForm1::CreateControls() {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setCursor(Qt::CrossCursor);
   }
-  ListBox1->setAccessibleName("Ваши удары");
-  ListBox2->setAccessibleName("Удары соперника");
-  AttAvatarImage->SetAccessibleLabel("Ваш образ");
+  ListBox1->setAccessibleName(tr("Ваши удары"));
+  ListBox2->setAccessibleName(tr("Удары соперника"));
+  AttAvatarImage->SetAccessibleLabel(tr("Ваш образ"));
   MakeKeyboardPlay();
 }
 
@@ -226,7 +226,7 @@ bool TForm1::FormKeyPress(int code) {
 }
 
 SlotFigure TForm1::CreateFigure(const QString& side, int left, bool withChainMail) {
-  const QString whose = side == "Def" ? tr("соперника") : "";
+  const QString whose = side == "Def" ? tr("%1 соперника") : "";
   const SlotFigure figure = MakeSlotFigure(
       this, game_.folder, {side, QPoint(left + 5, 28), kFigureScale, withChainMail, whose});
   // Below the armour there is no room here: the chain mail stands beside it.

@@ -1,5 +1,6 @@
 #include "inventory/SlotFigure.h"
 
+#include <QCoreApplication>
 #include <QRect>
 #include <cstring>
 
@@ -17,24 +18,24 @@ struct FigureFrame {
 // The figure's frames, as the inventory's layout gives them.
 // clang-format off
 const FigureFrame kFigureFrames[] = {
-    {"Shlem",     "Шлем",            QRect(8, 51, 62, 65)},
-    {"Amulet",    "Амулет",          QRect(8, 117, 62, 35)},
-    {"Oruzhie",   "Оружие",          QRect(8, 153, 62, 91)},
-    {"Poyas",     "Пояс",            QRect(8, 245, 62, 30)},
-    {"SodPoyas1", "Пояс, карман 1",  QRect(8, 276, 20, 20)},
-    {"SodPoyas2", "Пояс, карман 2",  QRect(29, 276, 20, 20)},
-    {"SodPoyas3", "Пояс, карман 3",  QRect(50, 276, 20, 20)},
-    {"Sapogi",    "Сапоги",          QRect(8, 297, 62, 63)},
-    {"Avatar",    "Образ",           QRect(73, 61, 116, 256)},
-    {"Karman",    "Карман",          QRect(191, 51, 20, 20)},
-    {"SodKarman", "Свиток в кармане", QRect(212, 51, 41, 20)},
-    {"Naruchi",   "Наручи",          QRect(191, 72, 62, 40)},
-    {"Perchi",    "Перчатки",        QRect(191, 113, 62, 40)},
-    {"Shit",      "Щит",             QRect(191, 154, 62, 91)},
-    {"Kolco1",    "Кольцо 1",        QRect(191, 246, 31, 31)},
-    {"Kolco2",    "Кольцо 2",        QRect(222, 246, 31, 31)},
-    {"Bronya",    "Броня",           QRect(191, 278, 62, 83)},
-    {"Kolch",     "Кольчуга",        QRect(191, 362, 62, 83)},
+    {"Shlem",     QT_TRANSLATE_NOOP("Slot", "Шлем"),            QRect(8, 51, 62, 65)},
+    {"Amulet",    QT_TRANSLATE_NOOP("Slot", "Амулет"),          QRect(8, 117, 62, 35)},
+    {"Oruzhie",   QT_TRANSLATE_NOOP("Slot", "Оружие"),          QRect(8, 153, 62, 91)},
+    {"Poyas",     QT_TRANSLATE_NOOP("Slot", "Пояс"),            QRect(8, 245, 62, 30)},
+    {"SodPoyas1", QT_TRANSLATE_NOOP("Slot", "Пояс, карман 1"),  QRect(8, 276, 20, 20)},
+    {"SodPoyas2", QT_TRANSLATE_NOOP("Slot", "Пояс, карман 2"),  QRect(29, 276, 20, 20)},
+    {"SodPoyas3", QT_TRANSLATE_NOOP("Slot", "Пояс, карман 3"),  QRect(50, 276, 20, 20)},
+    {"Sapogi",    QT_TRANSLATE_NOOP("Slot", "Сапоги"),          QRect(8, 297, 62, 63)},
+    {"Avatar",    QT_TRANSLATE_NOOP("Slot", "Образ"),           QRect(73, 61, 116, 256)},
+    {"Karman",    QT_TRANSLATE_NOOP("Slot", "Карман"),          QRect(191, 51, 20, 20)},
+    {"SodKarman", QT_TRANSLATE_NOOP("Slot", "Свиток в кармане"), QRect(212, 51, 41, 20)},
+    {"Naruchi",   QT_TRANSLATE_NOOP("Slot", "Наручи"),          QRect(191, 72, 62, 40)},
+    {"Perchi",    QT_TRANSLATE_NOOP("Slot", "Перчатки"),        QRect(191, 113, 62, 40)},
+    {"Shit",      QT_TRANSLATE_NOOP("Slot", "Щит"),             QRect(191, 154, 62, 91)},
+    {"Kolco1",    QT_TRANSLATE_NOOP("Slot", "Кольцо 1"),        QRect(191, 246, 31, 31)},
+    {"Kolco2",    QT_TRANSLATE_NOOP("Slot", "Кольцо 2"),        QRect(222, 246, 31, 31)},
+    {"Bronya",    QT_TRANSLATE_NOOP("Slot", "Броня"),           QRect(191, 278, 62, 83)},
+    {"Kolch",     QT_TRANSLATE_NOOP("Slot", "Кольчуга"),        QRect(191, 362, 62, 83)},
 };
 // clang-format on
 
@@ -81,9 +82,8 @@ SlotFigure MakeSlotFigure(QWidget* parent, const GameFolder& folder,
     if (!placement.withChainMail && std::strcmp(frame.name, "Kolch") == 0) continue;
     auto* picture = new PictureBox(folder, placement.prefix + frame.name + "Image", parent);
     picture->setGeometry(Placed(frame.frame, placement));
-    const QString caption = QString::fromUtf8(frame.caption);
-    picture->SetAccessibleLabel(placement.whose.isEmpty() ? caption
-                                                          : caption + " " + placement.whose);
+    const QString caption = QCoreApplication::translate("Slot", frame.caption);
+    picture->SetAccessibleLabel(placement.whose.isEmpty() ? caption : placement.whose.arg(caption));
     const int index = SlotIndex(frame.name);
     (index < 0 ? figure.avatar : figure.pictures[index]) = picture;
   }

@@ -32,7 +32,7 @@ struct FigurePlacement {
   QPoint origin{8, 51};       // the helmet frame's top-left corner
   double scale = 1.0;         // against the inventory's frames
   bool withChainMail = true;  // an opponent has no chain-mail picture
-  QString whose;              // after each picture's accessible name: "соперника"
+  QString whose;              // each picture's accessible name put in for %1, or empty
 };
 
 // Creates the pictures ("ShlemImage" … "KolchImage", "AvatarImage") on `parent`.

@@ -60,9 +60,9 @@ void TForm5::MakeKeyboardPlay() {
               {"PowerButton", "DexterityButton", "GoodLuckButton", "HealthButton", "ListBox",
                "SubjectListBox", "DressButton", "SellButton", "DragButton", "Drag2Button",
                "TransListBox", "TransButton", "BackButton"});
-  SetAccessibleNames({{"ListBox", "Параметры вещи"},
-                      {"SubjectListBox", "Вещи в рюкзаке"},
-                      {"TransListBox", "Бонусы"}});
+  SetAccessibleNames({{"ListBox", tr("Параметры вещи")},
+                      {"SubjectListBox", tr("Вещи в рюкзаке")},
+                      {"TransListBox", tr("Бонусы")}});
 }
 
 void TForm5::MakeStatLabels() {

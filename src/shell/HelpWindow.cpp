@@ -13,7 +13,7 @@ HelpWindow::HelpWindow(Game& game) : Screen(game, "HelpWindow", 640, 520) {
   HelpBrowser = new QTextBrowser(this);
   HelpBrowser->setObjectName("HelpBrowser");
   HelpBrowser->setGeometry(10, 10, 620, 460);
-  HelpBrowser->setAccessibleName("Справка");
+  HelpBrowser->setAccessibleName(tr("Справка"));
   CloseButton =
       MakeButton("CloseButton", tr("Закрыть"), tr("Закрыть справку"), QRect(530, 480, 100, 30));
   SetCancelButton(CloseButton);

@@ -60,7 +60,7 @@ TForm4::TForm4(Game& game) : Screen(game, "TForm4", 290, 140) {
                       QRect(95, 94, 100, 30));
   SetDefaultButton(Button);
   SetTabOrder({Edit1, Edit2, Button});
-  SetAccessibleNames({{"Edit1", "Ник"}, {"Edit2", "Пароль"}});
+  SetAccessibleNames({{"Edit1", tr("Ник")}, {"Edit2", tr("Пароль")}});
   // Every change, typed, pasted or set, runs the filters.
   connect(Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
   connect(Edit2, &QLineEdit::textChanged, this, &TForm4::Edit2Change);

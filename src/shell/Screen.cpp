@@ -80,7 +80,7 @@ void Screen::SetTabOrder(std::vector<QWidget*> controls,
   SetTabOrder(controls);
 }
 
-void Screen::SetAccessibleNames(std::initializer_list<std::pair<const char*, const char*>> names) {
+void Screen::SetAccessibleNames(std::initializer_list<std::pair<const char*, QString>> names) {
   for (const auto& [control, name] : names) {
     if (auto* widget = findChild<QWidget*>(control)) widget->setAccessibleName(name);
   }

@@ -80,7 +80,7 @@ class Screen : public QWidget {
   void SetTabOrder(std::vector<QWidget*> controls, std::initializer_list<const char*> thenNamed);
   // Accessible names by control name, for controls whose caption says too little
   // (a list box, an edit box): {"SubjectListBox", "Вещи в рюкзаке"}.
-  void SetAccessibleNames(std::initializer_list<std::pair<const char*, const char*>> names);
+  void SetAccessibleNames(std::initializer_list<std::pair<const char*, QString>> names);
   // The first control of the Tab order that can take the focus now.
   QWidget* FirstControl() const;
 

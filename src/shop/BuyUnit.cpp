@@ -114,15 +114,15 @@ void TForm2::MakeTabSheet(ShopCategory category) {
 // The tabs (one stop), the sheet's kinds, their description, "Купить", then
 // "Вернуться".
 void TForm2::MakeKeyboardPlay() {
-  PageControl->setAccessibleName("Разделы магазина");
+  PageControl->setAccessibleName(tr("Разделы магазина"));
   std::vector<QWidget*> order;
   for (int i = 0; i < PageControl->count(); ++i) order.push_back(PageControl->tab(i));
   for (int i = 0; i < kShopCategoryCount; ++i) {
     ShopTab& tab = Tabs[i];
-    tab.TabSheet->setAccessibleName("Раздел «" + PageControl->tabText(i) + "»");
-    tab.Image->SetAccessibleLabel("Рисунок вещи");
-    tab.ListBox->setAccessibleName("Параметры вещи");
-    tab.SubjectListBox->setAccessibleName("Вещи в продаже");
+    tab.TabSheet->setAccessibleName(tr("Раздел «%1»").arg(PageControl->tabText(i)));
+    tab.Image->SetAccessibleLabel(tr("Рисунок вещи"));
+    tab.ListBox->setAccessibleName(tr("Параметры вещи"));
+    tab.SubjectListBox->setAccessibleName(tr("Вещи в продаже"));
     order.insert(order.end(), {tab.SubjectListBox, tab.ListBox, tab.Button});
   }
   order.push_back(BackButton);

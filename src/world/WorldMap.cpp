@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/Translate.h"
+
 MapCell CellOf(int place) { return {(place - 1) % kMapColumns, (place - 1) / kMapColumns}; }
 
 int PlaceAt(MapCell cell) {
@@ -13,9 +15,9 @@ int PlaceAt(MapCell cell) {
 
 std::string PlaceTitle(int place) {
   const std::string number = std::to_string(place);
-  if (place == kTown) return "Город (место " + number + ")";
-  if (place == kForest) return "Лес (место " + number + ")";
-  return "Место " + number;
+  if (place == kTown) return mg::Fill(mg::translate("Map", "Город (место %1)"), {number});
+  if (place == kForest) return mg::Fill(mg::translate("Map", "Лес (место %1)"), {number});
+  return mg::Fill(mg::translate("Map", "Место %1"), {number});
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <set>
 
@@ -67,6 +68,45 @@ class Keyboard : public TestGame {
     PressKey(game->form4, Qt::Key_Tab);
     TypeText(game->form4, "secret");
     PressKey(game->form4, Qt::Key_Return);
+  }
+
+  // What a screen reader reads on every screen: each control a player meets has a
+  // name, and no two of one screen the same. Answers all the names read.
+  QStringList ReadEveryScreensAccessibleNames() {
+    QStringList read;
+    GameState& s = game->state;
+    s.ShlemHint = "Шлем слепоты";
+    s.Shlem = "image\\Шлем слепоты.bmp";
+    s.PointPar = s.PointUm = 5;
+    game->form5->SubjectListBox->SetLines({"Кольцо долголетия", "Кольцо долголетия"});
+    game->form5->TransListBox->AddLine("Рубин [1]");
+    game->form3->AttackerKinds[1] = 1;
+    game->form3->AttackerKinds[2] = 1;
+    game->form3->RefreshMap();
+    for (Screen* screen : {static_cast<Screen*>(game->form4), static_cast<Screen*>(game->form3),
+                           static_cast<Screen*>(game->form2), static_cast<Screen*>(game->form5),
+                           static_cast<Screen*>(game->form1), static_cast<Screen*>(game->form7),
+                           static_cast<Screen*>(game->form6), static_cast<Screen*>(game->help)}) {
+      screen->show();
+      game->RefreshLabels();
+      std::map<QString, std::string> names;
+      for (QWidget* control : VisibleControls(screen)) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (!accessible) {
+          ADD_FAILURE() << NameOf(control);
+          continue;
+        }
+        const QString name = accessible->text(QAccessible::Name);
+        read << name;
+        SCOPED_TRACE(NameOf(screen) + "." + NameOf(control) + " \"" + name.toStdString() + "\"");
+        EXPECT_FALSE(name.trimmed().isEmpty());
+        const auto [at, fresh] = names.emplace(name, NameOf(control));
+        EXPECT_TRUE(fresh) << "also " << at->second;
+      }
+      EXPECT_GE(names.size(), 2u) << NameOf(screen);
+      screen->hide();
+    }
+    return read;
   }
 };
 
@@ -275,34 +315,7 @@ TEST_F(Keyboard, TabGoesRoundEveryControlOfEveryScreen) {
 // What a screen reader reads: every control a player meets has a name, and no two
 // of one screen the same.
 TEST_F(Keyboard, EveryVisibleControlHasItsOwnAccessibleName) {
-  GameState& s = game->state;
-  s.ShlemHint = "Шлем слепоты";
-  s.Shlem = "image\\Шлем слепоты.bmp";
-  s.PointPar = s.PointUm = 5;
-  game->form5->SubjectListBox->SetLines({"Кольцо долголетия", "Кольцо долголетия"});
-  game->form5->TransListBox->AddLine("Рубин [1]");
-  game->form3->AttackerKinds[1] = 1;
-  game->form3->AttackerKinds[2] = 1;
-  game->form3->RefreshMap();
-  for (Screen* screen : {static_cast<Screen*>(game->form4), static_cast<Screen*>(game->form3),
-                         static_cast<Screen*>(game->form2), static_cast<Screen*>(game->form5),
-                         static_cast<Screen*>(game->form1), static_cast<Screen*>(game->form7),
-                         static_cast<Screen*>(game->form6), static_cast<Screen*>(game->help)}) {
-    screen->show();
-    game->RefreshLabels();
-    std::map<QString, std::string> names;
-    for (QWidget* control : VisibleControls(screen)) {
-      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-      ASSERT_TRUE(accessible) << NameOf(control);
-      const QString name = accessible->text(QAccessible::Name);
-      SCOPED_TRACE(NameOf(screen) + "." + NameOf(control) + " \"" + name.toStdString() + "\"");
-      EXPECT_FALSE(name.trimmed().isEmpty());
-      const auto [at, fresh] = names.emplace(name, NameOf(control));
-      EXPECT_TRUE(fresh) << "also " << at->second;
-    }
-    EXPECT_GE(names.size(), 2u) << NameOf(screen);
-    screen->hide();
-  }
+  ReadEveryScreensAccessibleNames();
   // A picture says what it is and what its hint holds, and follows the hint.
   const auto name = [](QWidget* w) {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
@@ -317,4 +330,21 @@ TEST_F(Keyboard, EveryVisibleControlHasItsOwnAccessibleName) {
                 ->text(QAccessible::Description)
                 .toStdString(),
             "Пойти в магазин");
+}
+
+TEST_F(Keyboard, InEnglishEveryAccessibleNameIsEnglish) {
+  game.reset();
+  language = Language::English;
+  Start();
+  static const QRegularExpression kCyrillic("[\\x{0400}-\\x{04FF}]");
+  for (const QString& name : ReadEveryScreensAccessibleNames())
+    EXPECT_FALSE(name.contains(kCyrillic)) << name.toStdString();
+  const auto name = [](QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
+  };
+  EXPECT_EQ(name(game->form5->Figure.Slot("Shlem")), "Helm: Helm of Blindness");
+  EXPECT_EQ(name(game->form1->findChild<QWidget*>("DefShlemImage")), "Enemy's Helm");
+  EXPECT_EQ(name(game->form3->Images[5]), "Town (place 5): You are here");
+  EXPECT_EQ(name(game->form3->Images[7]), "Place 7: Travel here");
+  EXPECT_EQ(name(game->form4->Edit1), "Nick");
 }
