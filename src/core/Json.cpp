@@ -45,7 +45,10 @@ std::string JsonValue(const ScriptValue& value) {
     std::string operator()(const std::string& v) const { return JsonQuote(v); }
     std::string operator()(const std::vector<std::string>& v) const {
       std::string out = "[";
-      for (std::size_t i = 0; i < v.size(); ++i) out += (i ? "," : "") + JsonQuote(v[i]);
+      for (std::size_t i = 0; i < v.size(); ++i) {
+        if (i) out += ',';
+        out += JsonQuote(v[i]);
+      }
       return out + "]";
     }
   };

@@ -14,7 +14,11 @@ int GemLevel(std::string_view name) {
 
 }  // namespace
 
-std::string GemLevelMark(int level) { return "[" + std::to_string(level) + "]"; }
+std::string GemLevelMark(int level) {
+  std::string mark = "[";
+  mark += std::to_string(level);
+  return mark + "]";
+}
 
 const ItemKind* GemNamed(std::string_view line) {
   const ItemKind* kind = FindItem(line);

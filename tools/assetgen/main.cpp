@@ -52,7 +52,9 @@ int main(int argc, char** argv) {
     step.write(folder);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - start);
-    timings += " " + std::string(step.name) + " " + std::to_string(ms.count()) + " ms";
+    timings += ' ';
+    timings += step.name;
+    timings += ' ' + std::to_string(ms.count()) + " ms";
   }
   WriteIcons(icons);
   for (const AssetFolder* written : {&folder, &icons}) {
