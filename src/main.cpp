@@ -3,11 +3,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <optional>
+#include <stdexcept>
+#include <variant>
 #include <string>
 
 #include "core/Dialogs.h"
@@ -15,6 +21,11 @@
 #include "core/Format.h"
 #include "core/GameFolder.h"
 #include "core/QtDialogs.h"
+#include "replay/Recorder.h"
+#include "replay/Recording.h"
+#include "replay/ReplayFolder.h"
+#include "replay/ReplayViewer.h"
+#include "replay/Replayer.h"
 #include "script/ScriptRunner.h"
 #include "shell/Game.h"
 #include "shell/GameApplication.h"
@@ -24,6 +35,10 @@ namespace {
 struct CommandLine {
   GameOptions game;
   std::optional<std::string> script;
+  std::optional<std::filesystem::path> record;
+  std::optional<std::filesystem::path> replay;
+  bool check = false;
+  double speed = 1;
   std::filesystem::path snapDir = ".";
   std::optional<std::filesystem::path> root;
   bool help = false;
@@ -32,8 +47,9 @@ struct CommandLine {
 };
 
 constexpr const char* kUsage =
-    "usage: morrowgate [--lang ru|en] [--root DIR] [--seed N] [--hour H] [--script FILE|- "
-    "[--snapdir DIR]]\n"
+    "usage: morrowgate [--lang ru|en] [--root DIR] [--seed N] [--hour H] [--record FILE]\n"
+    "                  [--script FILE|- [--snapdir DIR]]\n"
+    "       morrowgate --replay FILE [--check | --speed X]\n"
     "       morrowgate --help | --version\n";
 
 constexpr const char* kOptions =
@@ -46,6 +62,12 @@ constexpr const char* kOptions =
     "  --hour H       the hour of the day start-up reads (0-23)\n"
     "  --script FILE  play from a file of commands instead of the mouse (- = standard input)\n"
     "  --snapdir DIR  where the script mode's snap writes its pictures\n"
+    "  --record FILE  record the session to FILE (real windows are always recorded, into\n"
+    "                 the replays folder below, the newest ten kept)\n"
+    "  --replay FILE  show a recorded session again in real windows\n"
+    "  --speed X      ... X times as fast (default 1)\n"
+    "  --check        replay without windows, in a temporary folder, and print whether it\n"
+    "                 ends as recorded\n"
     "  --help         show this help and where the saves are\n"
     "  --version      show the version\n";
 
@@ -66,10 +88,22 @@ CommandLine ParseCommandLine(int argc, char** argv) {
       line.version = true;
       continue;
     }
+    if (option == "--check") {
+      line.check = true;
+      continue;
+    }
     if (i + 1 >= argc) Usage("missing value after " + option);
     const std::string value = argv[++i];
     if (option == "--script") {
       line.script = value;
+    } else if (option == "--record") {
+      line.record = value;
+    } else if (option == "--replay") {
+      line.replay = value;
+    } else if (option == "--speed") {
+      const auto speed = ParseFloat(value);
+      if (!speed || *speed <= 0 || *speed > 1000) Usage("bad speed: " + value);
+      line.speed = *speed;
     } else if (option == "--lang") {
       line.language = ParseLanguage(value);
       if (!line.language) Usage("unknown language: " + value);
@@ -89,6 +123,8 @@ CommandLine ParseCommandLine(int argc, char** argv) {
       Usage("unknown option " + option);
     }
   }
+  if (line.replay && (line.script || line.record)) Usage("--replay goes without --script and --record");
+  if (line.check && !line.replay) Usage("--check goes with --replay");
   return line;
 }
 
@@ -110,13 +146,16 @@ GameFolder LocateFolder(const CommandLine& line) {
 
 void PrintHelp(const GameFolder& folder) {
   std::printf("%s%s\n", kUsage, kOptions);
-  std::printf("Pictures and sounds: %s\nSaves: %s\n", folder.Root().c_str(),
-              folder.Saves().c_str());
+  std::printf("Pictures and sounds: %s\nSaves: %s\nRecordings: %s\n", folder.Root().c_str(),
+              folder.Saves().c_str(), RecordingsFolder(folder.Saves()).c_str());
   std::printf(
       "\nSaves stay in the game folder's save/ while it may be written there (a build's\n"
       "folder, --root DIR); an installed copy keeps them in the player's data folder,\n"
       "$XDG_DATA_HOME/morrowgate (by default ~/.local/share/morrowgate), made on the\n"
-      "first save.\n");
+      "first save.\n"
+      "\nEvery session in real windows is recorded into the recordings folder (the newest\n"
+      "ten are kept). When something goes wrong, attach the newest recording to your bug\n"
+      "report: 'morrowgate --replay FILE' shows anyone exactly what happened.\n");
 }
 
 bool HasDisplay() {
@@ -131,10 +170,69 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
   }
 }
 
+// A session's recording: to the file --record names, else, for real windows, to a
+// new file of the replays folder (kept among the newest ten; an empty one goes).
+class SessionRecording {
+ public:
+  SessionRecording(Game& game, const CommandLine& line) : game_(game) {
+    if (line.record) {
+      path_ = *line.record;
+    } else if (!line.script) {
+      const auto folder = RecordingsFolder(game.folder.Saves());
+      std::error_code error;
+      std::filesystem::create_directories(folder, error);
+      if (error) return;
+      path_ = NewRecordingPath(folder, std::time(nullptr), getpid());
+      rotating_ = true;
+    } else {
+      return;
+    }
+    out_.open(path_, std::ios::binary | std::ios::trunc);
+    if (!out_) {
+      if (line.record) throw std::runtime_error("cannot write the recording " + path_.string());
+      return;
+    }
+    recorder_ = std::make_unique<Recorder>(game, out_);
+  }
+
+  ~SessionRecording() {
+    if (!recorder_) return;
+    recorder_->Finish();
+    out_.close();
+    if (!rotating_) return;
+    std::error_code error;
+    if (recorder_->Inputs() == 0) std::filesystem::remove(path_, error);
+    KeepNewestRecordings(path_.parent_path());
+  }
+  SessionRecording(const SessionRecording&) = delete;
+  SessionRecording& operator=(const SessionRecording&) = delete;
+
+  // Once the game has started: the seed is drawn then.
+  void Start() {
+    if (recorder_) recorder_->Start(MG_VERSION, game_.StartHour());
+  }
+
+ private:
+  Game& game_;
+  std::filesystem::path path_;
+  std::ofstream out_;
+  std::unique_ptr<Recorder> recorder_;
+  bool rotating_ = false;
+};
+
+// What a recording must say is fixed before the game starts.
+void FixSeedAndHour(GameOptions& options) {
+  if (!options.seed) options.seed = static_cast<std::uint32_t>(std::time(nullptr));
+  if (!options.hour) options.hour = LocalHour();
+}
+
 int RunScript(GameApplication& app, CommandLine& line, EventLog& out) {
+  if (line.record) FixSeedAndHour(line.game);
   Game game(line.game, &out);
   app.SetGame(&game);
+  SessionRecording recording(game, line);
   game.Start();
+  recording.Start();
   ScriptRunner runner(game, line.snapDir);
   if (*line.script == "-") return runner.Run(std::cin, std::cerr);
   std::ifstream file(*line.script);
@@ -145,11 +243,67 @@ int RunScript(GameApplication& app, CommandLine& line, EventLog& out) {
   return runner.Run(file, std::cerr);
 }
 
-int RunWindows(GameApplication& app, const CommandLine& line) {
+int RunWindows(GameApplication& app, CommandLine& line) {
+  FixSeedAndHour(line.game);
   Game game(line.game, nullptr);
   app.SetGame(&game);
+  SessionRecording recording(game, line);
   game.Start();
+  recording.Start();
   return app.exec();
+}
+
+// The recording, or why it cannot be replayed here.
+std::variant<Recording, std::string> LoadRecording(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "cannot read " + path.string();
+  auto read = ReadRecording(in);
+  if (const auto* recording = std::get_if<Recording>(&read)) {
+    if (recording->version != MG_VERSION) {
+      return "recorded by version " + recording->version + ", this is version " + MG_VERSION;
+    }
+  }
+  return read;
+}
+
+// The game a replay plays on: the recording's options, saves in a temporary folder.
+GameOptions ReplayOptions(const Recording& recording, const CommandLine& line,
+                          const QTemporaryDir& saves) {
+  GameOptions options = line.game;
+  options.saves = LocalPath(saves.filePath("save"));
+  options.seed = recording.seed;
+  options.hour = recording.hour;
+  options.language = recording.language;
+  return options;
+}
+
+int RunReplay(GameApplication& app, const CommandLine& line) {
+  auto loaded = LoadRecording(*line.replay);
+  if (const auto* why = std::get_if<std::string>(&loaded)) {
+    std::printf("replay: cannot replay: %s\n", why->c_str());
+    return 2;
+  }
+  const Recording& recording = std::get<Recording>(loaded);
+  const QTemporaryDir saves;
+  if (!saves.isValid()) {
+    std::printf("replay: cannot replay: no temporary folder\n");
+    return 2;
+  }
+  NullLog quiet;
+  StdoutLog shown;
+  Game game(ReplayOptions(recording, line, saves), line.check ? static_cast<EventLog*>(&quiet) : &shown);
+  app.SetGame(&game);
+  game.Start();
+  if (line.check) {
+    Replayer replayer(game, recording);
+    const auto difference = replayer.RunAll();
+    std::printf("%s\n", replayer.Verdict(difference).c_str());
+    return difference ? 1 : 0;
+  }
+  ReplayViewer viewer(game, recording, line.speed);
+  viewer.Start();
+  app.exec();
+  return viewer.ExitCode();
 }
 
 }  // namespace
@@ -168,7 +322,8 @@ int main(int argc, char** argv) {
     PrintHelp(LocateFolder(line));
     return 0;
   }
-  if (line.script) {
+  const bool headless = line.script || line.check;
+  if (headless) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
   } else if (!HasDisplay()) {
@@ -186,6 +341,13 @@ int main(int argc, char** argv) {
 
   // The script mode is a contract read by outside tests: Russian unless told.
   line.game.language = line.language.value_or(line.script ? Language::Russian : SystemLanguage());
+  if (line.replay) {
+    StdoutLog out;
+    RecordingDialogs errors(out);
+    QtDialogs boxes([](bool) {}, [] { return false; });
+    return app.RunShowingErrors(line.check ? static_cast<Dialogs&>(errors) : boxes,
+                                [&] { return RunReplay(app, line); });
+  }
   if (line.script) {
     StdoutLog out;
     RecordingDialogs errors(out);

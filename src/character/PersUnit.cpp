@@ -86,7 +86,7 @@ TForm7::TForm7(Game& game) : Screen(game, "TForm7", 451, 481) {
   BackButton =
       MakeButton("BackButton", tr("Вернуться"), tr("Вернуться в меню"), QRect(363, 10, 80, 30));
   SetCancelButton(BackButton);
-  connect(BackButton, &QPushButton::clicked, this, &TForm7::BackButtonClick);
+  OnInput(BackButton, &QPushButton::clicked, &TForm7::BackButtonClick);
   // The figure takes the focus only to be read: what each slot holds.
   SetTabOrder(Figure.SetFocusable(),
               {"PowerButton", "DexterityButton", "GoodLuckButton", "HealthButton", "StrannikButton",
@@ -141,13 +141,13 @@ void TForm7::MakeRightColumn() {
   MakeLabel("AvatarLabel", tr("Образы:"), 273, 212);
   AvatarListBox = MakeListBox("AvatarListBox", QRect(273, 227, 150, 134));
   for (int n = 1; n <= kAvatarCount; ++n) AvatarListBox->AddLine(std::to_string(n));
-  connect(AvatarListBox, &ListBox::Click, this, &TForm7::AvatarListBoxClick);
+  OnInput(AvatarListBox, &ListBox::Click, &TForm7::AvatarListBoxClick);
 }
 
 QPushButton* TForm7::MakePlusButton(const QString& name, const QString& hint, int left, int top,
                                     void (TForm7::*handler)()) {
   QPushButton* button = MakeButton(name, "+", hint, QRect(left, top, 16, kLabelHeight));
-  connect(button, &QPushButton::clicked, this, handler);
+  OnInput(button, &QPushButton::clicked, handler);
   return button;
 }
 

@@ -67,3 +67,8 @@ bool Bindings::Set(const std::string& name, const ScriptValue& value) const {
   if (it == entries_.end() || !it->second.set) return false;
   return it->second.set(value);
 }
+
+void Bindings::ForEach(
+    const std::function<void(const std::string&, const ScriptValue&)>& visit) const {
+  for (const auto& [name, entry] : entries_) visit(name, entry.get());
+}

@@ -26,6 +26,8 @@ class Bindings {
   std::optional<ScriptValue> Get(const std::string& name) const;
   // False when the name is unknown or the value does not fit the member.
   bool Set(const std::string& name, const ScriptValue& value) const;
+  // Every name with its value, in the order of the names.
+  void ForEach(const std::function<void(const std::string&, const ScriptValue&)>& visit) const;
 
  private:
   struct Entry {

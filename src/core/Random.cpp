@@ -1,10 +1,15 @@
 #include "core/Random.h"
 
-Random::Random(std::uint32_t seed) : engine_(seed) {}
+Random::Random(std::uint32_t seed) : engine_(seed), seed_(seed) {}
 
-void Random::Seed(std::uint32_t seed) { engine_.seed(seed); }
+void Random::Seed(std::uint32_t seed) {
+  engine_.seed(seed);
+  seed_ = seed;
+  draws_ = 0;
+}
 
 int Random::RandomInt(int n) {
+  ++draws_;
   std::int64_t raw;
   if (!forced_.empty()) {
     raw = forced_.front();

@@ -189,9 +189,9 @@ void TForm1::CreateControls() {
       MakeButton("BackButton", tr("Сдаться"), tr("Признать поражение"), QRect(401, 350, 100, 30));
   SetDefaultButton(MoveButton);
   SetCancelButton(BackButton);
-  connect(MoveButton, &QPushButton::clicked, this, &TForm1::MoveButtonClick);
-  connect(ChangeButton, &QPushButton::clicked, this, &TForm1::ChangeButtonClick);
-  connect(BackButton, &QPushButton::clicked, this, &TForm1::BackButtonClick);
+  OnInput(MoveButton, &QPushButton::clicked, &TForm1::MoveButtonClick);
+  OnInput(ChangeButton, &QPushButton::clicked, &TForm1::ChangeButtonClick);
+  OnInput(BackButton, &QPushButton::clicked, &TForm1::BackButtonClick);
 
   ListBox1 = MakeListBox("ListBox1", QRect(kPlayerLeft, 324, kSideWidth, 236));
   ListBox2 = MakeListBox("ListBox2", QRect(kOpponentLeft, 324, kSideWidth, 236));
@@ -257,7 +257,7 @@ void TForm1::CreateChoiceBoxes() {
     CheckBoxes[box]->setCursor(Qt::PointingHandCursor);
     CheckBoxes[box]->setToolTip(tr("Клавиша ") + Text(mg::translate("Fight", kBoxKeys[box])));
     // Toggled, not clicked: the program's unticking must run the handler too.
-    connect(CheckBoxes[box], &QCheckBox::toggled, this, [this, box] { CheckBoxClick(box); });
+    OnInput(CheckBoxes[box], &QCheckBox::toggled, [this, box] { CheckBoxClick(box); });
   }
   AttODLabel = MakeLabel("AttODLabel", "", 380, 226);
   AttODLabel->setGeometry(380, 226, 142, 36);

@@ -9,10 +9,10 @@
 #include "widgets/PictureBox.h"
 
 void TForm1::ConnectItemPictures() {
-  connect(AttSodPoyas1Image, &PictureBox::clicked, this, &TForm1::AttSodPoyas1ImageClick);
-  connect(AttSodPoyas2Image, &PictureBox::clicked, this, &TForm1::AttSodPoyas2ImageClick);
-  connect(AttSodPoyas3Image, &PictureBox::clicked, this, &TForm1::AttSodPoyas3ImageClick);
-  connect(AttSodKarmanImage, &PictureBox::clicked, this, &TForm1::AttSodKarmanImageClick);
+  OnInput(AttSodPoyas1Image, &PictureBox::clicked, &TForm1::AttSodPoyas1ImageClick);
+  OnInput(AttSodPoyas2Image, &PictureBox::clicked, &TForm1::AttSodPoyas2ImageClick);
+  OnInput(AttSodPoyas3Image, &PictureBox::clicked, &TForm1::AttSodPoyas3ImageClick);
+  OnInput(AttSodKarmanImage, &PictureBox::clicked, &TForm1::AttSodKarmanImageClick);
 }
 
 void TForm1::AttSodPoyas1ImageClick() { UseBeltSlot(AttSodPoyas1Image, "SodPoyas1"); }

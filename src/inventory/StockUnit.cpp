@@ -143,13 +143,13 @@ void TForm5::ConnectHandlers() {
       {BackButton, &TForm5::BackButtonClick},
   };
   for (const auto& [button, handler] : buttons)
-    connect(button, &QPushButton::clicked, this, handler);
-  connect(SubjectListBox, &ListBox::Click, this, &TForm5::SubjectListBoxClick);
+    OnInput(button, &QPushButton::clicked, handler);
+  OnInput(SubjectListBox, &ListBox::Click, &TForm5::SubjectListBoxClick);
   // The pocket itself never changes: its picture takes no clicks.
   for (int i = 0; i < kEquipSlotCount; ++i) {
     const EquipSlotInfo& slot = kEquipSlots[i];
     if (slot.picture == &GameState::Karman) continue;
-    connect(Figure.pictures[i], &PictureBox::clicked, this, [this, &slot] { TakeOff(slot); });
+    OnInput(Figure.pictures[i], &PictureBox::clicked, [this, &slot] { TakeOff(slot); });
   }
 }
 

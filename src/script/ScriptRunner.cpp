@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 #include "core/Format.h"
 #include "script/Controls.h"
@@ -102,13 +103,19 @@ QWidget* ScriptRunner::ControlNamed(const std::string& formDotControl) const {
 }
 
 void ScriptRunner::Draws(const std::string& args) {
+  std::vector<int> draws;
   std::string rest = args;
   while (!rest.empty()) {
     auto [word, tail] = SplitFirst(rest);
     rest = tail;
     if (word.empty()) continue;
-    game_.random.Force(ParseCount(word, 0, 2147483647));
+    draws.push_back(ParseCount(word, 0, 2147483647));
   }
+  // Forced draws and set members are inputs too: a recording must hold them.
+  game_.input.Run([&] { return "draws " + args; },
+                  [&] {
+                    for (const int draw : draws) game_.random.Force(draw);
+                  });
 }
 
 void ScriptRunner::Answer(const std::string& args) {
@@ -168,7 +175,7 @@ void ScriptRunner::Tick(const std::string& args) {
   const int count = args.empty() ? 1 : ParseCount(args, 0, 100000000);
   // The world clock stands still while the help is open.
   for (int i = 0; i < count && !game_.Quitting() && !game_.TimersPaused(); ++i)
-    game_.form3->TimerTimer();
+    game_.input.RunTimed("tick");
 }
 
 void ScriptRunner::Wait(const std::string& args) {
@@ -205,7 +212,11 @@ void ScriptRunner::Set(const std::string& args) {
   const auto [name, text] = SplitFirst(args);
   if (!game_.bindings.Has(name)) throw ScriptError("unknown member: " + name);
   const auto value = ParseJsonScalar(text);
-  if (!value || !game_.bindings.Set(name, *value)) throw ScriptError("bad value: " + text);
+  if (!value) throw ScriptError("bad value: " + text);
+  bool set = false;
+  game_.input.Run([&] { return "set " + args; },
+                  [&] { set = game_.bindings.Set(name, *value); });
+  if (!set) throw ScriptError("bad value: " + text);
 }
 
 void ScriptRunner::Snap(const std::string& name) {

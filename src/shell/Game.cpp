@@ -9,6 +9,7 @@
 #include "core/Json.h"
 #include "core/QtDialogs.h"
 #include "core/QtSoundPlayer.h"
+#include "replay/NotedDialogs.h"
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "shell/HelpWindow.h"
@@ -36,13 +37,17 @@ Game::Game(GameOptions opts, EventLog* record)
 Game::~Game() { DestroyScreens(); }
 
 Dialogs& Game::MakeDialogs(EventLog* record) {
+  Dialogs* shown = nullptr;
   if (record) {
     recordingDialogs_ = std::make_unique<RecordingDialogs>(*record);
-    return *recordingDialogs_;
+    shown = recordingDialogs_.get();
+  } else {
+    realDialogs_ = std::make_unique<QtDialogs>([this](bool paused) { SetTimersPaused(paused); },
+                                               [this] { return form6->Ask(); });
+    shown = realDialogs_.get();
   }
-  realDialogs_ = std::make_unique<QtDialogs>([this](bool paused) { SetTimersPaused(paused); },
-                                             [this] { return form6->Ask(); });
-  return *realDialogs_;
+  notedDialogs_ = std::make_unique<NotedDialogs>(*shown, input);
+  return *notedDialogs_;
 }
 
 SoundPlayer& Game::MakePlayer(EventLog* record) {
@@ -149,8 +154,9 @@ void Game::RefreshLabels() {
   if (form7) form7->TimerTimer();
 }
 
-int Game::StartHour() const {
-  if (options.hour) return *options.hour;
+int Game::StartHour() const { return options.hour ? *options.hour : LocalHour(); }
+
+int LocalHour() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);

@@ -14,6 +14,7 @@
 #include "core/Language.h"
 #include "core/Random.h"
 #include "core/Sound.h"
+#include "replay/InputGate.h"
 #include "state/FileOps.h"
 #include "state/GameState.h"
 #include "state/ItemList.h"
@@ -38,6 +39,9 @@ struct GameOptions {
   Language language = Language::Russian;
 };
 
+// The hour of the local clock now.
+int LocalHour();
+
 // Owns GameState, the services and the seven screens; every screen reaches the
 // others and the shared state through it.
 class Game {
@@ -46,6 +50,7 @@ class Game {
   std::unique_ptr<SoundPlayer> player_;
   std::unique_ptr<RecordingDialogs> recordingDialogs_;
   std::unique_ptr<Dialogs> realDialogs_;
+  std::unique_ptr<Dialogs> notedDialogs_;
 
  public:
   // With `record` the services print or collect what would pop up (script mode,
@@ -59,6 +64,8 @@ class Game {
   void Start();
 
   GameOptions options;
+  // Every input passes here on its way to its handler.
+  InputGate input;
   GameTranslation translation;
   GameState state;
   // The inventory's two lists, saved beside GameState.

@@ -17,6 +17,8 @@ class HelpWindow : public Screen {
   QTextBrowser* HelpBrowser;
   QPushButton* CloseButton;
 
+  bool TakesInput() const override { return false; }
+
  protected:
   void FormShow() override;
   void hideEvent(QHideEvent* event) override;

@@ -62,9 +62,9 @@ TForm4::TForm4(Game& game) : Screen(game, "TForm4", 290, 140) {
   SetTabOrder({Edit1, Edit2, Button});
   SetAccessibleNames({{"Edit1", tr("Ник")}, {"Edit2", tr("Пароль")}});
   // Every change, typed, pasted or set, runs the filters.
-  connect(Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
-  connect(Edit2, &QLineEdit::textChanged, this, &TForm4::Edit2Change);
-  connect(Button, &QPushButton::clicked, this, &TForm4::ButtonClick);
+  OnInput(Edit1, &QLineEdit::textChanged, &TForm4::Edit1Change);
+  OnInput(Edit2, &QLineEdit::textChanged, &TForm4::Edit2Change);
+  OnInput(Button, &QPushButton::clicked, &TForm4::ButtonClick);
 }
 
 bool TForm4::FormKeyPress(int code) {
@@ -150,7 +150,9 @@ bool TForm4::PassesKnownNickTests(const NameValueList& saved) {
     game_.Refuse(tr("Ошибка"), text);
     return false;
   };
-  if (saved.Value("Password") != state.Password) return refuse(tr("Неверный ник или пароль."));
+  // A recording keeps the test's outcome, never the password typed.
+  if (!game_.input.Secret("password", saved.Value("Password") == state.Password))
+    return refuse(tr("Неверный ник или пароль."));
   state.Version = saved.Value("Version");
   if (state.Version != kSaveFormatVersion) {
     return refuse(tr("Файл сохранения этого ника не подходит по версии к игре."));

@@ -13,6 +13,7 @@
 #include "core/EventLog.h"
 #include "core/Format.h"
 #include "core/SystemLocale.h"
+#include "replay/InputLines.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
@@ -224,4 +225,17 @@ void Screen::hideEvent(QHideEvent* event) {
   game_.log.Line("hide " + objectName().toStdString());
 }
 
-void Screen::closeEvent(QCloseEvent* event) { FormClose(event); }
+void Screen::closeEvent(QCloseEvent* event) {
+  if (!TakesInput()) return FormClose(event);
+  // Left alone by a closed gate, the window stays: what the recording says is shown.
+  event->ignore();
+  game_.input.Run([this] { return "close " + objectName().toStdString(); },
+                  [this, event] {
+                    event->accept();
+                    FormClose(event);
+                  });
+}
+
+void Screen::RunInput(const QWidget& control, const std::function<void()>& handler) {
+  game_.input.Run([&control] { return InputLine(control); }, handler);
+}

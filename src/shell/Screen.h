@@ -3,11 +3,22 @@
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
+#include <type_traits>
 #include <string>
 #include <utility>
 #include <vector>
 
 class Game;
+
+// The class of a handler `void (C::*)()`.
+template <typename Handler>
+struct MemberClassOf;
+template <typename C>
+struct MemberClassOf<void (C::*)()> {
+  using Type = C;
+};
+template <typename Handler>
+using MemberClass = typename MemberClassOf<Handler>::Type;
 class QLabel;
 class QPushButton;
 class QCheckBox;
@@ -83,6 +94,24 @@ class Screen : public QWidget {
   void SetAccessibleNames(std::initializer_list<std::pair<const char*, QString>> names);
   // The first control of the Tab order that can take the focus now.
   QWidget* FirstControl() const;
+
+  // Connects a control's signal to its handler through the game's input gate: the
+  // mouse, the keys, the script mode and a replay all work the control as one input.
+  template <typename Control, typename Signal, typename Handler>
+  void OnInput(Control* control, Signal signal, Handler handler) {
+    connect(control, signal, this, [this, control, handler] {
+      RunInput(*control, [this, &handler] {
+        if constexpr (std::is_member_function_pointer_v<Handler>) {
+          (static_cast<MemberClass<Handler>*>(this)->*handler)();
+        } else {
+          handler();
+        }
+      });
+    });
+  }
+  void RunInput(const QWidget& control, const std::function<void()>& handler);
+  // The help is no input of the game: opening and closing it changes nothing.
+  virtual bool TakesInput() const { return true; }
 
   void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
   void SetDefaultButton(QPushButton* button);

@@ -73,7 +73,7 @@ TForm2::TForm2(Game& game) : Screen(game, "TForm2", 563, 324) {
       MakeButton("BackButton", tr("Вернуться"), tr("Вернуться в меню"), QRect(475, 10, 80, 30));
   BackButton->setCursor(Qt::PointingHandCursor);
   SetCancelButton(BackButton);
-  connect(BackButton, &QPushButton::clicked, this, &TForm2::BackButtonClick);
+  OnInput(BackButton, &QPushButton::clicked, &TForm2::BackButtonClick);
   MakeKeyboardPlay();
   PageControl->setCurrentIndex(0);
 
@@ -98,7 +98,7 @@ void TForm2::MakeTabSheet(ShopCategory category) {
   tab.Button->setGeometry(kPictureLeft, kPictureTop + picture.height() + 10, 62, 30);
   tab.Button->setAutoDefault(false);
   tab.Button->setCursor(Qt::PointingHandCursor);
-  connect(tab.Button, &QPushButton::clicked, this, [this, category] { ButtonClick(category); });
+  OnInput(tab.Button, &QPushButton::clicked, [this, category] { ButtonClick(category); });
 
   tab.ParLabel =
       MakeTabLabel(tab.TabSheet, key + "ParLabel", tr("Параметры вещи:"), kDescription.left());
@@ -107,8 +107,7 @@ void TForm2::MakeTabSheet(ShopCategory category) {
       MakeTabLabel(tab.TabSheet, key + "ThinLabel", tr("Вещи в продаже:"), kKinds.left());
   tab.SubjectListBox = MakeTabList(tab.TabSheet, key + "SubjectListBox", kKinds);
   for (const ItemKind* kind : ShopKinds(category)) tab.SubjectListBox->AddLine(kind->name);
-  connect(tab.SubjectListBox, &ListBox::Click, this,
-          [this, category] { SubjectListBoxClick(category); });
+  OnInput(tab.SubjectListBox, &ListBox::Click, [this, category] { SubjectListBoxClick(category); });
 }
 
 // The tabs (one stop), the sheet's kinds, their description, "Купить", then

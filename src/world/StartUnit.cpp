@@ -57,12 +57,12 @@ TForm3::TForm3(Game& game) : Screen(game, "TForm3", 680, 470) {
   SoundCheckBox = MakeCheckBox("SoundCheckBox", tr("Звук"), QRect(left, 414, 116, 24));
   SoundCheckBox->setChecked(true);
 
-  connect(PersButton, &QPushButton::clicked, this, &TForm3::PersButtonClick);
-  connect(StockButton, &QPushButton::clicked, this, &TForm3::StockButtonClick);
-  connect(ShopButton, &QPushButton::clicked, this, &TForm3::ShopButtonClick);
-  connect(ProfButton, &QPushButton::clicked, this, &TForm3::ProfButtonClick);
-  connect(SaveButton, &QPushButton::clicked, this, &TForm3::SaveButtonClick);
-  connect(SoundCheckBox, &QCheckBox::toggled, this, &TForm3::SoundCheckBoxClick);
+  OnInput(PersButton, &QPushButton::clicked, &TForm3::PersButtonClick);
+  OnInput(StockButton, &QPushButton::clicked, &TForm3::StockButtonClick);
+  OnInput(ShopButton, &QPushButton::clicked, &TForm3::ShopButtonClick);
+  OnInput(ProfButton, &QPushButton::clicked, &TForm3::ProfButtonClick);
+  OnInput(SaveButton, &QPushButton::clicked, &TForm3::SaveButtonClick);
+  OnInput(SoundCheckBox, &QCheckBox::toggled, &TForm3::SoundCheckBoxClick);
 
   // The part of the day is read once, at start-up.
   DayTime = DayTimeOfHour(game.StartHour());
@@ -70,7 +70,7 @@ TForm3::TForm3(Game& game) : Screen(game, "TForm3", 680, 470) {
   Timer = new QTimer(this);
   Timer->setObjectName("Timer");
   Timer->setInterval(1000);
-  connect(Timer, &QTimer::timeout, this, &TForm3::TimerTimer);
+  connect(Timer, &QTimer::timeout, this, game_.input.Timed("tick", [this] { TimerTimer(); }));
   Timer->start();
 
   BindMembers();
@@ -85,7 +85,7 @@ void TForm3::MakeMap() {
                       kPictureSize);
     Images[place] = MakePicture(QString("Image%1").arg(place), frame);
     Images[place]->SetAccessibleLabel(QString::fromStdString(PlaceTitle(place)));
-    connect(Images[place], &PictureBox::clicked, this, [this, place] { ImageClick(place); });
+    OnInput(Images[place], &PictureBox::clicked, [this, place] { ImageClick(place); });
   }
 }
 
