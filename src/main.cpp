@@ -1,10 +1,11 @@
 // Off-Line Morrowgate: options, the game, then the event loop or the script mode.
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -13,8 +14,8 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <variant>
 #include <string>
+#include <variant>
 
 #include "core/Dialogs.h"
 #include "core/EventLog.h"
@@ -123,7 +124,8 @@ CommandLine ParseCommandLine(int argc, char** argv) {
       Usage("unknown option " + option);
     }
   }
-  if (line.replay && (line.script || line.record)) Usage("--replay goes without --script and --record");
+  if (line.replay && (line.script || line.record))
+    Usage("--replay goes without --script and --record");
   if (line.check && !line.replay) Usage("--check goes with --replay");
   return line;
 }
@@ -291,7 +293,8 @@ int RunReplay(GameApplication& app, const CommandLine& line) {
   }
   NullLog quiet;
   StdoutLog shown;
-  Game game(ReplayOptions(recording, line, saves), line.check ? static_cast<EventLog*>(&quiet) : &shown);
+  Game game(ReplayOptions(recording, line, saves),
+            line.check ? static_cast<EventLog*>(&quiet) : &shown);
   app.SetGame(&game);
   game.Start();
   if (line.check) {

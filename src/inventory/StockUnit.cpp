@@ -142,8 +142,7 @@ void TForm5::ConnectHandlers() {
       {TransButton, &TForm5::TransButtonClick},
       {BackButton, &TForm5::BackButtonClick},
   };
-  for (const auto& [button, handler] : buttons)
-    OnInput(button, &QPushButton::clicked, handler);
+  for (const auto& [button, handler] : buttons) OnInput(button, &QPushButton::clicked, handler);
   OnInput(SubjectListBox, &ListBox::Click, &TForm5::SubjectListBoxClick);
   // The pocket itself never changes: its picture takes no clicks.
   for (int i = 0; i < kEquipSlotCount; ++i) {

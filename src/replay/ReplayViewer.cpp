@@ -64,7 +64,8 @@ void ReplayViewer::Finish() {
   if (!differed_) std::printf("%s\n", replayer_.Verdict(std::nullopt).c_str());
   std::fflush(stdout);
   const int code = ExitCode();
-  QTimer::singleShot(static_cast<int>(kEndMs / speed_), qApp, [code] { QCoreApplication::exit(code); });
+  QTimer::singleShot(static_cast<int>(kEndMs / speed_), qApp,
+                     [code] { QCoreApplication::exit(code); });
 }
 
 bool ReplayViewer::eventFilter(QObject* watched, QEvent* event) {

@@ -28,9 +28,7 @@ Replayer::~Replayer() {
   game_.input.SetClosed(false);
 }
 
-const RecordedInput* Replayer::Next() const {
-  return Done() ? nullptr : &recording_.inputs[next_];
-}
+const RecordedInput* Replayer::Next() const { return Done() ? nullptr : &recording_.inputs[next_]; }
 
 std::optional<std::string> Replayer::RunAll() {
   while (!Done()) {
@@ -110,7 +108,6 @@ std::optional<std::string> Replayer::CompareEnd() {
 }
 
 std::string Replayer::Verdict(const std::optional<std::string>& difference) const {
-  if (difference)
-    return "replay: differs at event " + std::to_string(next_) + ": " + *difference;
+  if (difference) return "replay: differs at event " + std::to_string(next_) + ": " + *difference;
   return "replay: " + std::to_string(recording_.inputs.size()) + " events, same end";
 }

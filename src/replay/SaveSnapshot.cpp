@@ -13,7 +13,8 @@ constexpr const char* kBackupFolder = "backup";
 
 bool OfNick(const std::string& fileName, const std::string& nick) {
   const QString name = QString::fromStdString(fileName);
-  return !nick.empty() && name.startsWith(QString::fromStdString(nick + "."), Qt::CaseInsensitive) &&
+  return !nick.empty() &&
+         name.startsWith(QString::fromStdString(nick + "."), Qt::CaseInsensitive) &&
          !name.endsWith(".lock");
 }
 
@@ -53,7 +54,8 @@ bool SafeSavePath(const std::string& path) {
 bool RestoreNickFiles(const fs::path& saves, const std::string& nick,
                       const std::vector<SavedFile>& files) {
   std::error_code error;
-  for (const std::string& path : NickPaths(saves, nick)) fs::remove(saves / fs::u8path(path), error);
+  for (const std::string& path : NickPaths(saves, nick))
+    fs::remove(saves / fs::u8path(path), error);
   for (const SavedFile& file : files) {
     if (!SafeSavePath(file.path)) return false;
     const fs::path target = saves / fs::u8path(file.path);

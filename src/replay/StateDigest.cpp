@@ -76,9 +76,10 @@ StateDigest DigestOf(const Game& game) {
   game.bindings.ForEach([&](const std::string& name, const ScriptValue& value) {
     if (name == "GameState.Password") return;
     const std::string part = PartOf(name);
-    Fingerprint& print = part == "state" ? state : part == "world" ? world
-                                               : part == "fight"   ? fight
-                                                                   : screens;
+    Fingerprint& print = part == "state"   ? state
+                         : part == "world" ? world
+                         : part == "fight" ? fight
+                                           : screens;
     print.Add(name + "=" + JsonValue(value));
   });
   for (const char* form : {"TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TForm7"}) {

@@ -214,8 +214,7 @@ void ScriptRunner::Set(const std::string& args) {
   const auto value = ParseJsonScalar(text);
   if (!value) throw ScriptError("bad value: " + text);
   bool set = false;
-  game_.input.Run([&] { return "set " + args; },
-                  [&] { set = game_.bindings.Set(name, *value); });
+  game_.input.Run([&] { return "set " + args; }, [&] { set = game_.bindings.Set(name, *value); });
   if (!set) throw ScriptError("bad value: " + text);
 }
 

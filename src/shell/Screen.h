@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
