@@ -72,7 +72,7 @@ bool Click(QWidget* widget) {
     return true;
   }
   if (auto* tabs = TabControlOf(widget)) {
-    tabs->setCurrentWidget(widget);
+    tabs->Choose(widget);
     return true;
   }
   return false;

@@ -76,6 +76,10 @@ TForm2::TForm2(Game& game) : Screen(game, "TForm2", 563, 324) {
   OnInput(BackButton, &QPushButton::clicked, &TForm2::BackButtonClick);
   MakeKeyboardPlay();
   PageControl->setCurrentIndex(0);
+  // Choosing a tab is an input of its own, recorded and replayed like a click.
+  PageControl->SetChooser([this](QWidget* sheet) {
+    RunInput(*sheet, [this, sheet] { PageControl->setCurrentWidget(sheet); });
+  });
 
   BindMembers();
 }

@@ -72,7 +72,7 @@ int PageControl::addTab(QWidget* sheet, const QString& caption) {
     name += "Tab";
   }
   tab->setObjectName(name);
-  connect(tab, &QAbstractButton::clicked, this, [this, sheet] { setCurrentWidget(sheet); });
+  connect(tab, &QAbstractButton::clicked, this, [this, sheet] { Choose(sheet); });
   tabs_.push_back(tab);
   if (index == 0) tab->setChecked(true);
   // Every tab can take the focus until a tab is made current, so that a Tab order
@@ -109,8 +109,13 @@ void PageControl::setCurrentIndex(int index) {
 void PageControl::StepTab(int delta) {
   if (count() == 0) return;
   const int next = ((currentIndex() + delta) % count() + count()) % count();
-  setCurrentIndex(next);
-  tabs_[next]->setFocus(Qt::TabFocusReason);
+  Choose(widget(next));
+  tabs_[currentIndex()]->setFocus(Qt::TabFocusReason);
+}
+
+void PageControl::Choose(QWidget* sheet) {
+  if (chooser_) return chooser_(sheet);
+  setCurrentWidget(sheet);
 }
 
 void PageControl::setCurrentWidget(QWidget* sheet) { setCurrentIndex(indexOf(sheet)); }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QStackedWidget;
@@ -29,6 +30,10 @@ class PageControl : public QWidget {
   int rowCount() const { return rows_; }
   // The tab `delta` places on, round the end; it becomes current and takes the focus.
   void StepTab(int delta);
+  // A player's choice of a sheet (a click on its tab, the keys): it runs `chooser`
+  // where one is set, which makes the sheet current.
+  void Choose(QWidget* sheet);
+  void SetChooser(std::function<void(QWidget* sheet)> chooser) { chooser_ = std::move(chooser); }
   QAbstractButton* tab(int index) const { return tabs_[index]; }
 
  protected:
@@ -42,6 +47,7 @@ class PageControl : public QWidget {
 
   QStackedWidget* stack_;
   std::vector<QAbstractButton*> tabs_;
+  std::function<void(QWidget*)> chooser_;
   int rows_ = 0;
 };
 
