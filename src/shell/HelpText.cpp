@@ -216,9 +216,20 @@ QString Keys() {
       "</table>");
 }
 
+QString Recordings(const QString& folder) {
+  return QCoreApplication::translate(
+             "HelpText",
+             "<h2>Записи игр</h2> "
+             "<p>Каждая игра записывается в папку %1 (хранятся десять последних). Если что-то "
+             "пошло не так, приложите последнюю запись к сообщению об ошибке: «morrowgate "
+             "--replay ФАЙЛ» покажет любому, что именно произошло. Пароль в запись не "
+             "попадает.</p>")
+      .arg(folder.toHtmlEscaped());
+}
+
 }  // namespace
 
-QString HelpText() {
+QString HelpText(const QString& recordingsFolder) {
   return "<h1>Off-Line Morrowgate</h1>" + FirstSteps() + Map() + Fight() + Levels() +
-         PotionsAndScrolls() + Keys();
+         PotionsAndScrolls() + Keys() + Recordings(recordingsFolder);
 }

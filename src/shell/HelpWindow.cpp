@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "replay/ReplayFolder.h"
 #include "shell/Game.h"
 #include "shell/HelpText.h"
 
@@ -23,7 +24,9 @@ HelpWindow::HelpWindow(Game& game) : Screen(game, "HelpWindow", 640, 520) {
 
 void HelpWindow::FormShow() {
   // The text is written on first showing, so that start-up does not pay for it.
-  if (HelpBrowser->document()->isEmpty()) HelpBrowser->setHtml(HelpText());
+  if (HelpBrowser->document()->isEmpty())
+    HelpBrowser->setHtml(
+        HelpText(QString::fromStdString(RecordingsFolder(game_.folder.Saves()).string())));
   if (!pausing_) {
     pausing_ = true;
     game_.SetTimersPaused(true);
