@@ -27,6 +27,7 @@
 #include "replay/ReplayFolder.h"
 #include "replay/ReplayViewer.h"
 #include "replay/Replayer.h"
+#include "replay/ShownDialogs.h"
 #include "script/ScriptRunner.h"
 #include "shell/Game.h"
 #include "shell/GameApplication.h"
@@ -293,8 +294,10 @@ int RunReplay(GameApplication& app, const CommandLine& line) {
   }
   NullLog quiet;
   StdoutLog shown;
-  Game game(ReplayOptions(recording, line, saves),
-            line.check ? static_cast<EventLog*>(&quiet) : &shown);
+  ShownDialogs boxes(shown);
+  GameOptions options = ReplayOptions(recording, line, saves);
+  if (!line.check) options.recordingDialogs = &boxes;
+  Game game(options, line.check ? static_cast<EventLog*>(&quiet) : &shown);
   app.SetGame(&game);
   game.Start();
   if (line.check) {
@@ -303,7 +306,7 @@ int RunReplay(GameApplication& app, const CommandLine& line) {
     std::printf("%s\n", replayer.Verdict(difference).c_str());
     return difference ? 1 : 0;
   }
-  ReplayViewer viewer(game, recording, line.speed);
+  ReplayViewer viewer(game, recording, boxes, line.speed);
   viewer.Start();
   app.exec();
   return viewer.ExitCode();

@@ -33,8 +33,9 @@ bool IsViewerInput(const QEvent& event) {
 
 }  // namespace
 
-ReplayViewer::ReplayViewer(Game& game, const Recording& recording, double speed)
-    : game_(game), replayer_(game, recording), speed_(speed > 0 ? speed : 1) {
+ReplayViewer::ReplayViewer(Game& game, const Recording& recording, ShownDialogs& dialogs,
+                           double speed)
+    : game_(game), replayer_(game, recording), dialogs_(dialogs), speed_(speed > 0 ? speed : 1) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &ReplayViewer::ShowNext);
 }
@@ -50,6 +51,7 @@ int ReplayViewer::Pause(const RecordedInput& input) const {
 }
 
 void ReplayViewer::ShowNext() {
+  dialogs_.CloseShown();
   if (auto difference = replayer_.Step()) {
     differed_ = true;
     std::printf("%s\n", replayer_.Verdict(difference).c_str());

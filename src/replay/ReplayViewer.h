@@ -6,6 +6,7 @@
 #include <string>
 
 #include "replay/Replayer.h"
+#include "replay/ShownDialogs.h"
 
 class Game;
 
@@ -15,7 +16,7 @@ class Game;
 // showing. Differences are printed as they are found, and the showing goes on.
 class ReplayViewer : public QObject {
  public:
-  ReplayViewer(Game& game, const Recording& recording, double speed);
+  ReplayViewer(Game& game, const Recording& recording, ShownDialogs& dialogs, double speed);
 
   // Starts the showing; the event loop runs it. Returns at once.
   void Start();
@@ -32,6 +33,7 @@ class ReplayViewer : public QObject {
 
   Game& game_;
   Replayer replayer_;
+  ShownDialogs& dialogs_;
   double speed_;
   QTimer timer_;
   bool differed_ = false;

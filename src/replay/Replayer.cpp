@@ -85,7 +85,7 @@ std::optional<std::string> Replayer::Run(const RecordedInput& input) {
   return std::nullopt;
 }
 
-std::optional<std::string> Replayer::Compare(const RecordedInput& input) const {
+std::optional<std::string> Replayer::Compare(const RecordedInput& input) {
   if (began_.empty()) return input.line + " did nothing (the control is disabled or hidden)";
   if (began_.size() > 1 || began_.front() != input.line)
     return input.line + " ran as " + Joined(began_);
@@ -95,8 +95,13 @@ std::optional<std::string> Replayer::Compare(const RecordedInput& input) const {
   }
   if (!input.digest) return std::nullopt;
   const std::vector<std::string> differing = input.digest->Differing(DigestOf(game_));
-  if (differing.empty()) return std::nullopt;
-  return Joined(differing) + " differ after " + input.line;
+  if (differing.empty()) {
+    lastSame_ = next_;
+    return std::nullopt;
+  }
+  // The digests come every few inputs: the first difference lies after the last match.
+  return Joined(differing) + " differ after " + input.line + " (the same after event " +
+         std::to_string(lastSame_) + ")";
 }
 
 std::optional<std::string> Replayer::CompareEnd() {

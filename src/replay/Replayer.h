@@ -41,13 +41,14 @@ class Replayer : public InputObserver {
  private:
   void Prepare(const RecordedInput& input);
   std::optional<std::string> Run(const RecordedInput& input);
-  std::optional<std::string> Compare(const RecordedInput& input) const;
+  std::optional<std::string> Compare(const RecordedInput& input);
   std::optional<std::string> CompareEnd();
 
   Game& game_;
   const Recording& recording_;
   ScriptRunner runner_;
   std::size_t next_ = 0;
+  std::size_t lastSame_ = 0;  // the last input whose digest matched
   bool finished_ = false;
   std::vector<std::string> began_;
   std::vector<std::string> notes_;

@@ -39,8 +39,12 @@ Game::~Game() { DestroyScreens(); }
 Dialogs& Game::MakeDialogs(EventLog* record) {
   Dialogs* shown = nullptr;
   if (record) {
-    recordingDialogs_ = std::make_unique<RecordingDialogs>(*record);
-    shown = recordingDialogs_.get();
+    recordingDialogs_ = options.recordingDialogs;
+    if (!recordingDialogs_) {
+      ownRecordingDialogs_ = std::make_unique<RecordingDialogs>(*record);
+      recordingDialogs_ = ownRecordingDialogs_.get();
+    }
+    shown = recordingDialogs_;
   } else {
     realDialogs_ = std::make_unique<QtDialogs>([this](bool paused) { SetTimersPaused(paused); },
                                                [this] { return form6->Ask(); });

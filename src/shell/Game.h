@@ -36,6 +36,9 @@ struct GameOptions {
   std::optional<std::uint32_t> seed;  // otherwise the clock
   std::optional<int> hour;            // otherwise the local clock
   FileOps* files = nullptr;           // otherwise the real disk
+  // With a log: the dialogs that print and answer (a replay's that also show boxes);
+  // otherwise plain ones on the log.
+  RecordingDialogs* recordingDialogs = nullptr;
   Language language = Language::Russian;
 };
 
@@ -48,7 +51,8 @@ class Game {
   // Declared first: the service references below are bound to them.
   std::unique_ptr<EventLog> ownLog_;
   std::unique_ptr<SoundPlayer> player_;
-  std::unique_ptr<RecordingDialogs> recordingDialogs_;
+  std::unique_ptr<RecordingDialogs> ownRecordingDialogs_;
+  RecordingDialogs* recordingDialogs_ = nullptr;
   std::unique_ptr<Dialogs> realDialogs_;
   std::unique_ptr<Dialogs> notedDialogs_;
 
@@ -95,7 +99,7 @@ class Game {
   void ShowHelp();
 
   // Recording mode only: the confirmation's queued answers.
-  RecordingDialogs* recordingDialogs() const { return recordingDialogs_.get(); }
+  RecordingDialogs* recordingDialogs() const { return recordingDialogs_; }
 
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title);
