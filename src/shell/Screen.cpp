@@ -93,6 +93,20 @@ QWidget* Screen::FirstControl() const {
   return nullptr;
 }
 
+// Qt hands the focus of a control that is disabled or hidden to the next one in
+// the Tab order, where a second press of the same key could sell, give up or spend
+// a point. Screens with such neighbours name a harmless place for it.
+bool Screen::focusNextPrevChild(bool next) {
+  QWidget* focused = focusWidget();
+  const bool lost = focused && (!focused->isEnabled() || !focused->isVisibleTo(this));
+  if (!lost || !safeFocus_) return QWidget::focusNextPrevChild(next);
+  if (safeFocus_ != this && safeFocus_->isEnabled() && safeFocus_->isVisibleTo(this))
+    safeFocus_->setFocus(Qt::OtherFocusReason);
+  else
+    focused->clearFocus();
+  return true;
+}
+
 void Screen::SetDefaultButton(QPushButton* button) {
   defaultButton_ = button;
   button->setDefault(true);
