@@ -338,9 +338,8 @@ TEST_F(ResolveMoveTest, EnglishLinesAreWholeSentences) {
   choices.Strikes[1] = true;
   choices.Blocks[2] = true;
   MoveLog log = Resolve({1, 1, 0, 0, 40, 45, 49, 5, 44});
-  EXPECT_EQ(log.OpponentLines,
-            Lines{"The opponent broke your block with a critical strike to the torso for 81."});
-  EXPECT_EQ(log.PlayerLines, Lines{"You hit the opponent in the head for 30."});
+  EXPECT_EQ(log.OpponentLines, Lines{"The opponent's critical hit broke your block: torso, 81."});
+  EXPECT_EQ(log.PlayerLines, Lines{"You hit the opponent's head for 30."});
   choices = MoveChoices{};
   choices.Strikes[2] = true;
   choices.Strikes[3] = true;
