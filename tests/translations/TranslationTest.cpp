@@ -200,6 +200,12 @@ TEST_F(English, AttackersAreCountedWithTheirArticles) {
   for (const Case& c : cases) EXPECT_EQ(AttackMessageAt(c.slot, c.kinds), c.english);
   english.reset();
   for (const Case& c : cases) EXPECT_EQ(AttackMessageAt(c.slot, c.kinds), c.russian);
+  // The message's own list of names is the roster's.
+  for (int kind = 1; kind < kMonsterKindCount; ++kind) {
+    EXPECT_NE(AttackMessageAt(2, AttackerSlots{0, kind, 0, 0}).find(RosterRow(kind).name),
+              std::string::npos)
+        << kind;
+  }
 }
 
 // Money is a float: only exactly one takes the singular, and the count a sum gives
