@@ -13,6 +13,7 @@
 #include "core/EventLog.h"
 #include "core/Format.h"
 #include "core/SystemLocale.h"
+#include "core/Translate.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
@@ -120,7 +121,7 @@ void Screen::FormClose(QCloseEvent* event) { event->accept(); }
 
 void Screen::ShowMoney(QLabel* label, const QRect& frame) {
   label->setText(
-      tr("У вас: %1 руб.")
+      tr("У вас: %1 руб.", nullptr, mg::PluralCountOf(game_.state.Money))
           .arg(QString::fromStdString(FormatFloat(game_.state.Money, SystemDecimalPoint()))));
   label->setAlignment(Qt::AlignCenter);
   const QSize wanted = label->sizeHint();

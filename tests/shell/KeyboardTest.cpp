@@ -367,8 +367,8 @@ TEST_F(Keyboard, InEnglishEveryAccessibleNameIsEnglish) {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
   };
   EXPECT_EQ(name(game->form5->Figure.Slot("Shlem")), "Helm: Helm of Blindness");
-  EXPECT_EQ(name(game->form1->findChild<QWidget*>("DefShlemImage")), "Enemy's Helm");
+  EXPECT_EQ(name(game->form1->findChild<QWidget*>("DefShlemImage")), "Opponent's Helm");
   EXPECT_EQ(name(game->form3->Images[5]), "Town (place 5): You are here");
   EXPECT_EQ(name(game->form3->Images[7]), "Place 7: Travel here");
-  EXPECT_EQ(name(game->form4->Edit1), "Nick");
+  EXPECT_EQ(name(game->form4->Edit1), "Nickname");
 }
