@@ -79,6 +79,7 @@ class Screen : public QWidget {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
   // "У вас: 2087.5 руб." (the system's decimal separator) centred on the label's
   // frame; a sum too wide for the frame grows both ways, uncut.
@@ -94,6 +95,10 @@ class Screen : public QWidget {
   void SetAccessibleNames(std::initializer_list<std::pair<const char*, QString>> names);
   // The first control of the Tab order that can take the focus now.
   QWidget* FirstControl() const;
+
+  // Where the focus goes when the focused control is disabled or hidden under it,
+  // instead of its neighbour in the Tab order (the screen itself: no control).
+  void SetSafeFocus(QWidget* control) { safeFocus_ = control; }
 
   // Connects a control's signal to its handler through the game's input gate: the
   // mouse, the keys, the script mode and a replay all work the control as one input.
@@ -121,5 +126,6 @@ class Screen : public QWidget {
  private:
   QPushButton* cancelButton_ = nullptr;
   QPushButton* defaultButton_ = nullptr;
+  QWidget* safeFocus_ = nullptr;
   bool centred_ = false;
 };
