@@ -146,6 +146,9 @@ void TForm5::ConnectHandlers() {
   };
   for (const auto& [button, handler] : buttons) OnInput(button, &QPushButton::clicked, handler);
   OnInput(SubjectListBox, &ListBox::Click, &TForm5::SubjectListBoxClick);
+  // The bonus list has no handler, yet the line chosen there is what "<-" takes out:
+  // the choice is an input of its own, recorded and replayed.
+  OnInput(TransListBox, &ListBox::Click, [] {});
   // The pocket itself never changes: its picture takes no clicks.
   for (int i = 0; i < kEquipSlotCount; ++i) {
     const EquipSlotInfo& slot = kEquipSlots[i];
