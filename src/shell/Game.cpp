@@ -16,6 +16,7 @@
 #include "shell/Question.h"
 #include "shop/BuyUnit.h"
 #include "state/MemberTable.h"
+#include "state/SaveFiles.h"
 #include "world/StartUnit.h"
 
 namespace {
@@ -124,6 +125,14 @@ void Game::Refuse(const std::string& caption, const std::string& text) {
   dialogs.Message(caption, MessageIcon::Warning, text);
 }
 
+void Game::MarkSaved() {
+  savedDigest_ = SavedGameDigest(state, backpack.Lines(), bonusList.Lines());
+}
+
+bool Game::ChangedSinceSave() const {
+  return SavedGameDigest(state, backpack.Lines(), bonusList.Lines()) != savedDigest_;
+}
+
 void Game::Quit() {
   if (quitting_) return;
   quitting_ = true;
@@ -141,6 +150,8 @@ void Game::ShowHelp() {
 void Game::SetTimersPaused(bool paused) {
   pauses_ = paused ? pauses_ + 1 : std::max(pauses_ - 1, 0);
   if (form3) form3->SetClockRunning(!TimersPaused());
+  // A box or the help over the fight stops the auto-fight, as a key would.
+  if (paused && form1) form1->StopAutoFight();
 }
 
 void Game::RefreshLabels() {

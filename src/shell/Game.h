@@ -104,6 +104,12 @@ class Game {
   // A refusal: exclamation icon and a short caption.
   void Refuse(const std::string& caption, const std::string& text);
 
+  // The game as it stands is what was last saved or loaded (a login, a
+  // registration, "Сохранить" that succeeded).
+  void MarkSaved();
+  // Whether leaving now would lose something a save would keep.
+  bool ChangedSinceSave() const;
+
   // Ends the program; the handler that asks finishes first.
   void Quit();
   bool Quitting() const { return quitting_; }
@@ -126,6 +132,7 @@ class Game {
   std::string title_;
   bool quitting_ = false;
   int pauses_ = 0;
+  std::uint64_t savedDigest_ = 0;
 
   Dialogs& MakeDialogs(EventLog* record);
   SoundPlayer& MakePlayer(EventLog* record);

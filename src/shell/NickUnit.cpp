@@ -200,6 +200,7 @@ bool TForm4::EnterLoaded(LoadedGame loaded) {
   game_.form3->SoundCheckBox->setChecked(state.Sound == 1);
   game_.backpack.ReplaceAll(std::move(loaded.backpack));
   game_.bonusList.ReplaceAll(std::move(loaded.bonus));
+  game_.MarkSaved();
   StartWorld();
   game_.Inform(tr("Вы зашли под ранее зарегистрированным ником."));
   return true;
@@ -212,6 +213,7 @@ bool TForm4::RegisterNick() {
                  tr("Ник не зарегистрирован: %1.").arg(QString::fromStdString(*failure)));
     return false;
   }
+  game_.MarkSaved();
   StartWorld();
   game_.Inform(tr("Ваш ник зарегистрирован."));
   return true;

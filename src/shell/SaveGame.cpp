@@ -53,5 +53,6 @@ void SaveGame(Game& game) {
                  {*failure}));
     return;
   }
+  game.MarkSaved();
   game.Inform(mg::translate("SaveGame", "Игра сохранена."));
 }

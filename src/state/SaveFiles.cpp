@@ -134,6 +134,24 @@ NameValueList SavedValues(const GameState& state, std::span<const MemberInfo> or
   return list;
 }
 
+std::uint64_t SavedGameDigest(const GameState& state, std::span<const std::string> backpack,
+                              std::span<const std::string> bonus) {
+  // FNV-1a over every line, each ended by a line feed, which no saved text holds;
+  // a form feed between the three files.
+  std::uint64_t digest = 14695981039346656037ULL;
+  const auto add = [&digest](std::string_view text, char end) {
+    for (const char c : text) digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    digest = (digest ^ static_cast<unsigned char>(end)) * 1099511628211ULL;
+  };
+  const NameValueList values = SavedValues(state, SavedMembers(), '.');
+  for (const std::string& line : values.Lines()) add(line, '\n');
+  add("", '\f');
+  for (const std::string& line : backpack) add(line, '\n');
+  add("", '\f');
+  for (const std::string& line : bonus) add(line, '\n');
+  return digest;
+}
+
 bool FitsSaveFile(std::string_view text) {
   const bool control =
       std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x20; });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,6 +38,11 @@ class NameValueList {
 // RegistrationMembers() for a new nick), Money with the given decimal separator.
 NameValueList SavedValues(const GameState& state, std::span<const MemberInfo> order,
                           char decimalPoint);
+
+// A fingerprint of what a save of `state` and the two lists writes: a change to any
+// saved value or line changes it (but for a chance of one in 2^64).
+std::uint64_t SavedGameDigest(const GameState& state, std::span<const std::string> backpack,
+                              std::span<const std::string> bonus);
 
 // What a nick, a password or any saved text may hold: characters of code page 1251,
 // no line breaks or other control characters.
