@@ -66,7 +66,6 @@ void TForm1::CreateAutoFightControls() {
   ThresholdSpinBox->setRange(0, 100);
   ThresholdSpinBox->setSuffix(" %");
   ThresholdSpinBox->setValue(kDefaultThresholdPercent);
-  ThresholdSpinBox->setToolTip(tr("Доля наибольших ХП, ниже которой автобой остановится"));
   ThresholdSpinBox->setAccessibleName(tr("Стоп автобоя при ХП ниже, процентов"));
   ThresholdLabel->setBuddy(ThresholdSpinBox);
 

@@ -76,6 +76,8 @@ void Game::Start() {
   form6 = new TForm6(*this);
   form7 = new TForm7(*this);
   help = new HelpWindow(*this);
+  // A new character unchanged is nothing to lose.
+  MarkSaved();
   // The label timers' work runs whenever the event loop is about to sleep: the
   // labels stay exact and an idle game costs nothing. (The script mode runs the
   // loop only inside `wait`, and refreshes after every command besides.)

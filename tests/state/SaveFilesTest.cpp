@@ -84,6 +84,24 @@ TEST(SavedValues, MoneyUsesTheGivenSeparatorAndEmptyValuesAreLeftOut) {
   EXPECT_EQ(SavedValues(state, RegistrationMembers(), '.').Lines()[21], "Lose=0");
 }
 
+TEST(SavedGameDigest, ChangesWithAnySavedValueOrLineButNotWithUnsavedOnes) {
+  const GameState fresh;
+  const std::vector<std::string> backpack = {"Зелье ХП", "Рубин [1]"};
+  const std::uint64_t digest = SavedGameDigest(fresh, backpack, {});
+  EXPECT_EQ(SavedGameDigest(fresh, backpack, {}), digest);
+
+  GameState unsaved = fresh;
+  unsaved.DamageDealt = 40;  // a fight's counter, never written
+  EXPECT_EQ(SavedGameDigest(unsaved, backpack, {}), digest);
+
+  GameState richer = fresh;
+  richer.Money += 0.5f;
+  EXPECT_NE(SavedGameDigest(richer, backpack, {}), digest);
+  // The same line in the other list, or the lines in another order, is another game.
+  EXPECT_NE(SavedGameDigest(fresh, {backpack.data(), 1}, {backpack.data() + 1, 1}), digest);
+  EXPECT_NE(SavedGameDigest(fresh, std::vector<std::string>{backpack[1], backpack[0]}, {}), digest);
+}
+
 TEST_F(SaveFiles, ANewCharactersFileHoldsItsKeysInOrder) {
   ASSERT_EQ(WriteSavedGame(folder, names,
                            {SavedValues(NewCharacter(), RegistrationMembers(), '.'), {}, {}}),

@@ -419,10 +419,10 @@ const QColor kHairs[] = {{40, 30, 24},  {120, 70, 30},   {220, 190, 120},
 const QColor kArmours[] = {{150, 156, 166}, {120, 80, 50},  {60, 90, 140}, {140, 40, 40},
                            {60, 110, 70},   {200, 170, 80}, {80, 60, 100}};
 const QColor kCloths[] = {{70, 60, 50}, {50, 60, 90}, {90, 40, 40}, {50, 80, 50}, {100, 90, 70}};
-const Weapon kWeapons[] = {Weapon::Sword, Weapon::Axe,  Weapon::Staff, Weapon::Spear,
-                           Weapon::Bow,   Weapon::Mace, Weapon::Sword, Weapon::Halberd};
-const Headgear kHeadgears[] = {Headgear::None, Headgear::Helmet,  Headgear::Hood,
-                               Headgear::None, Headgear::Circlet, Headgear::HornedHelm};
+// No helmets: a hero's picture is the character as he stands, and what he wears
+// shows in the slots around it.
+const Headgear kHeadgears[] = {Headgear::None, Headgear::Hood,    Headgear::None,
+                               Headgear::None, Headgear::Circlet, Headgear::Hood};
 const Hair kManHair[] = {Hair::Short, Hair::Bald, Hair::Short, Hair::Wild};
 
 }  // namespace
@@ -437,14 +437,12 @@ FigureLook HeroLook(int number) {
   look.cloth = kCloths[(i * 2 + 1) % 5];
   look.trim = kArmours[(i * 3 + 5) % 7].lighter(120);
   if (i % 3 != 0) look.cloak = kArmours[(i * 4 + 2) % 7].darker(120);
-  look.weapon = kWeapons[i % 8];
+  // Bare hands: the weapon and the shield are the slots', worn or not.
+  look.weapon = Weapon::None;
   look.headgear = kHeadgears[(i + i / 5) % 6];
   look.slender = i % 3 == 1;
   look.hairStyle = look.slender ? (i % 2 ? Hair::Long : Hair::Braid) : kManHair[i % 4];
   look.beard = look.slender ? 0 : (i % 5 == 0 ? 2 : (i % 5 == 3 ? 1 : 0));
-  look.shield =
-      (look.weapon == Weapon::Sword || look.weapon == Weapon::Mace || look.weapon == Weapon::Axe) &&
-      i % 2 == 0;
   look.sky = QColor::fromHsv((i * 137) % 360, 90, 200);
   return look;
 }
