@@ -11,6 +11,7 @@
 #include "core/Cp1251.h"
 #include "core/Format.h"
 #include "core/SystemLocale.h"
+#include "core/Translate.h"
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
@@ -183,7 +184,8 @@ bool TForm4::OfferBackup(const SaveFileNames& names, const std::string& problem)
   const GameState& saved = backup->game.state;
   const std::string question =
       problem + " " +
-      tr("Загрузить последнюю целую резервную копию (уровень %1, %2 руб.)?")
+      tr("Загрузить последнюю целую резервную копию (уровень %1, %2 руб.)?", nullptr,
+         mg::PluralCountOf(saved.Money))
           .arg(saved.AttLevel)
           .arg(QString::fromStdString(FormatFloat(saved.Money, SystemDecimalPoint())))
           .toStdString();
