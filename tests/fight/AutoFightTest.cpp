@@ -163,6 +163,11 @@ TEST_F(AutoFight, AnyKeyOrClickOnlyStopsIt) {
   QTest::mouseClick(form->BackButton, Qt::LeftButton);
   EXPECT_FALSE(form->AutoFighting());
   EXPECT_FALSE(form->isHidden());
+  // A message box or the help over the fight stops it before it takes any key.
+  form->AutoFightButton->click();
+  game->SetTimersPaused(true);
+  EXPECT_FALSE(form->AutoFighting());
+  game->SetTimersPaused(false);
   // With the auto-fight stopped, the same click surrenders.
   QTest::mouseClick(form->BackButton, Qt::LeftButton);
   EXPECT_TRUE(form->isHidden());
