@@ -159,14 +159,14 @@ QString Map() {
       .arg(LevelBounds());
 }
 
-// Cuttings a level takes at the middle of a level's award: the least and the most
-// over the levels of the tables.
+// Cuttings that take a character from a level to the next at the middle of the level's
+// award: the least and the most over the levels of the tables. A row's step is the
+// experience its level needs for the next one.
 std::pair<int, int> CuttingsPerLevel() {
   int least = INT_MAX;
   int most = 0;
   for (const LevelStepRow& row : LevelStepTable()) {
-    const AwardRange award = PeaceAwardRange(row.level - 1);
-    if (award.most == 0) continue;
+    const AwardRange award = PeaceAwardRange(row.level);
     const int cuttings = 2 * row.step / (award.least + award.most);
     least = std::min(least, cuttings);
     most = std::max(most, cuttings);

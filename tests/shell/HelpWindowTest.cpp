@@ -96,7 +96,9 @@ TEST_F(Help, ItsFiguresComeFromTheTablesAndTheBotsMeasurement) {
   // From the attack and wood-cutting tables.
   for (const char* fact : {"Крыса [1]", "Лес: рубка", "Огр [10], Тролль [9]", "с ур. 12",
                            "4 (с 12-го уровня чаще Хранитель врат [12])", "с 11 рубка удаётся",
-                           "на втором 16–21", "на десятом 465–490"})
+                           "на втором 16–21", "на десятом 465–490",
+                           // 4125 to the third level at 18.5 a cutting; at 22, 620
+                           "следующий уровень — это 222–620 рубок"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(fact))) << fact;
   // From the bot's runs.
   EXPECT_TRUE(text.contains(QString("в %1 боях").arg(PlayFigureOf("fights"))));
