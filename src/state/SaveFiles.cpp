@@ -35,10 +35,6 @@ std::string CannotRead(const std::string& file) {
   return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 не удаётся прочитать."), {file});
 }
 
-std::string Damaged(const std::string& file, const std::string& why) {
-  return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 повреждён: %2."), {file, why});
-}
-
 // Digits with an optional sign: a whole number, though perhaps not one of 32 bits.
 bool WholeNumberText(std::string_view text) {
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
@@ -63,10 +59,10 @@ std::optional<std::string> OutsideItsRange(std::string_view key, int value, cons
       SavedRanges(), [key](const MemberRange& r) { return std::string_view(r.key) == key; });
   if (range == SavedRanges().end() || (value >= range->lowest && value <= range->highest))
     return std::nullopt;
-  return Damaged(mainFile,
-                 mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» вне пределов от %3 до %4"),
-                          {std::string(key), text, std::to_string(range->lowest),
-                           std::to_string(range->highest)}));
+  return DamagedFile(
+      mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» вне пределов от %3 до %4"),
+                         {std::string(key), text, std::to_string(range->lowest),
+                          std::to_string(range->highest)}));
 }
 
 std::optional<std::string> ReadMember(const NameValueList& values, const MemberInfo& info,
@@ -75,16 +71,18 @@ std::optional<std::string> ReadMember(const NameValueList& values, const MemberI
   const std::string text = values.Value(info.key);
   // A key may be missing only where a new character's value is empty (Kolch).
   if (text.empty() && !info.Text(kNewCharacter).empty()) {
-    return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "нет значения %1"), {info.key}));
+    return DamagedFile(mainFile,
+                       mg::Fill(mg::translate("SaveFiles", "нет значения %1"), {info.key}));
   }
   const auto notANumber = [&](const std::string& kind) {
-    return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» не является %3"),
-                                      {info.key, text, kind}));
+    return DamagedFile(mainFile,
+                       mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» не является %3"),
+                                {info.key, text, kind}));
   };
   const auto tooLarge = [&] {
-    return Damaged(mainFile,
-                   mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» вне допустимых пределов"),
-                            {info.key, text}));
+    return DamagedFile(
+        mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» вне допустимых пределов"),
+                           {info.key, text}));
   };
   if (auto integer = std::get_if<int GameState::*>(&info.member)) {
     const auto number = ParseInt(text);
@@ -98,8 +96,9 @@ std::optional<std::string> ReadMember(const NameValueList& values, const MemberI
     if (!number) return notANumber(mg::translate("SaveFiles", "числом"));
     // Nothing in the game takes money below zero, so only damage can.
     if (*number < 0) {
-      return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» меньше нуля"),
-                                        {info.key, text}));
+      return DamagedFile(
+          mainFile,
+          mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» меньше нуля"), {info.key, text}));
     }
     state.*(*money) = *number;
   } else {
@@ -122,12 +121,17 @@ std::optional<std::string> ReadListFile(const GameFolder& folder, const std::str
   const auto scrambled = files.Read(path);
   if (!scrambled) return CannotRead(gamePath);
   const std::string plain = ScrambleFile(*scrambled);
-  if (!EndsComplete(plain)) return Damaged(gamePath, mg::translate("SaveFiles", "файл обрезан"));
+  if (!EndsComplete(plain))
+    return DamagedFile(gamePath, mg::translate("SaveFiles", "файл обрезан"));
   lines = DecodeLines(plain);
   return std::nullopt;
 }
 
 }  // namespace
+
+std::string DamagedFile(const std::string& file, const std::string& why) {
+  return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 повреждён: %2."), {file, why});
+}
 
 std::optional<NameValueList> NameValueList::FromLines(std::vector<std::string> lines) {
   const bool wellFormed = std::ranges::all_of(lines, [](const std::string& line) {
@@ -255,7 +259,7 @@ std::optional<std::string> DamageOfFiles(const SaveFileNames& names, const SaveF
   if (bytes.digest) {
     if (const auto differing = FileDifferingFromDigest(*bytes.digest, bytes.files)) {
       const bool missing = !bytes.files[*differing];
-      return Damaged(
+      return DamagedFile(
           *paths[*differing],
           missing ? mg::translate("SaveFiles", "файла нет или он не читается")
                   : mg::translate("SaveFiles", "он изменился после того, как игра его записала"));
@@ -264,7 +268,7 @@ std::optional<std::string> DamageOfFiles(const SaveFileNames& names, const SaveF
   for (std::size_t i = 0; i < paths.size(); ++i) {
     if (bytes.files[i] &&
         ScrambleFile(*bytes.files[i]).find(kUnusedCp1251Byte) != std::string::npos)
-      return Damaged(
+      return DamagedFile(
           *paths[i],
           mg::translate("SaveFiles", "в нём есть байт, которого нет в кодировке сохранений"));
   }
@@ -283,7 +287,7 @@ OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names
     return {Kind::Unreadable,
             true,
             {},
-            Damaged(names.main, mg::translate("SaveFiles", "это не сохранённая игра"))};
+            DamagedFile(names.main, mg::translate("SaveFiles", "это не сохранённая игра"))};
   }
   if (values->Value("Password").empty()) return {Kind::NewNick, true, {}, {}};
   return {Kind::Known, true, std::move(*values), {}};

@@ -123,6 +123,9 @@ std::optional<std::string> RecoverInterruptedSave(const GameFolder& folder,
                                                   const SaveFileNames& names,
                                                   FileOps& files = Disk());
 
+// "The save file … is damaged: why." for the player.
+std::string DamagedFile(const std::string& file, const std::string& why);
+
 // A nick's main file as the login finds it.
 struct OpenedMainFile {
   enum class Kind { NewNick, Known, Unreadable };

@@ -13,10 +13,6 @@ SaveOpening Decided(Kind kind) {
   return opening;
 }
 
-std::string Damaged(const std::string& file, const std::string& why) {
-  return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 повреждён: %2."), {file, why});
-}
-
 // A known nick's main file read as it stands: the first reason it cannot be
 // loaded, or the game it holds.
 SaveOpening ReadAsItStands(const GameFolder& folder, const SaveFileNames& names,
@@ -68,16 +64,16 @@ SaveOpening OpenSave(const GameFolder& folder, const SaveFileNames& names, const
     }
     // A lost or emptied main file beside whole backups is a lost save, not a new nick.
     if (!backup) return Decided(Kind::Register);
-    return offered(damaged(
-        Damaged(names.main, opened.found ? mg::translate("SaveFiles", "в нём нет сохранённой игры")
-                                         : mg::translate("SaveFiles", "файла нет"))));
+    return offered(damaged(DamagedFile(
+        names.main, opened.found ? mg::translate("SaveFiles", "в нём нет сохранённой игры")
+                                 : mg::translate("SaveFiles", "файла нет"))));
   }
 
   const auto damage = DamageOfFiles(names, ReadSaveFiles(folder, names, files));
   if (opened.values.Value("Password") != typed.Password) {
     // Only the owner knows the backup's password: his main file's line is damaged.
     if (!backupOpens) return Decided(Kind::WrongPassword);
-    return offered(damaged(damage.value_or(Damaged(
+    return offered(damaged(damage.value_or(DamagedFile(
         names.main, mg::translate("SaveFiles", "пароль в нём не тот, что в резервной копии")))));
   }
   SaveOpening opening = ReadAsItStands(folder, names, opened.values, typed, files);

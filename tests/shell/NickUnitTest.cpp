@@ -254,6 +254,42 @@ TEST_F(Login, ADamagedMainFileOffersTheNewestIntactBackup) {
   EXPECT_EQ(Bytes("save\\Вася.par"), "");
 }
 
+TEST_F(Login, ALostMainFileBesideBackupsIsOfferedOnlyToItsOwner) {
+  SavedVasya();
+  fs::remove(root / "save" / "Вася.par");
+  LogIn("Вася", "wrong");
+  ExpectRefusedAndStillAtLogin("Неверный ник или пароль.");
+  AnswerConfirmation(true);
+  LogIn("Вася", "secret");
+  auto entered = EnteredAsVasya(kWelcomeBack);
+  entered.insert(entered.begin(),
+                 BackupOffer("Файл сохранения save\\\\Вася.par повреждён: файла нет.",
+                             "уровень 1, 2000 руб.", true));
+  EXPECT_EQ(Events(), entered);
+}
+
+TEST_F(Login, AFileChangedAfterTheGameWroteItLoadsAsItStandsWhenTheOfferIsDeclined) {
+  SavedVasya();
+  std::string plain = ScrambleFile(Bytes("save\\Вася.par"));
+  plain.replace(plain.find("Money=2000"), 10, "Money=5000");
+  std::ofstream(root / "save" / "Вася.par", std::ios::binary) << ScrambleFile(plain);
+  const std::string changed =
+      "Файл сохранения save\\\\Вася.par повреждён: он изменился после того, как игра его "
+      "записала.";
+  AnswerConfirmation(false);
+  LogIn("Вася", "secret");
+  auto entered = EnteredAsVasya(kWelcomeBack);
+  entered.insert(entered.begin(), BackupOffer(changed, "уровень 1, 2000 руб.", false));
+  EXPECT_EQ(Events(), entered);
+  EXPECT_FLOAT_EQ(game->state.Money, 5000);
+  // Without a backup there is nothing to offer: the damage is said all the same.
+  Restart();
+  fs::remove_all(root / "save" / "backup");
+  LogIn("Вася", "secret");
+  entered.front() = Refusal(changed + " Резервной копии нет: персонаж загружен как есть.");
+  EXPECT_EQ(Events(), entered);
+}
+
 TEST_F(Login, ADamagedMainFileWithoutBackupsIsReportedAndChangesNothing) {
   SavedVasya();
   fs::remove_all(root / "save" / "backup");
