@@ -39,8 +39,14 @@ SaveOpening ReadAsItStands(const GameFolder& folder, const SaveFileNames& names,
 SaveOpening OpenSave(const GameFolder& folder, const SaveFileNames& names, const GameState& typed,
                      FileOps& files) {
   const OpenedMainFile opened = OpenMainFile(folder, names, files);
-  std::optional<FoundBackup> backup = NewestIntactBackup(folder, names.nick, typed, files);
-  const bool backupOpens = backup && backup->values.Value("Password") == typed.Password;
+  // The backups are read only where the main file alone cannot settle the login.
+  std::optional<FoundBackup> backup;
+  bool looked = false;
+  const auto backupOpens = [&] {
+    if (!looked) backup = NewestIntactBackup(folder, names.nick, typed, files);
+    looked = true;
+    return backup && backup->values.Value("Password") == typed.Password;
+  };
   const auto offered = [&](SaveOpening opening) {
     opening.kind = Kind::Offer;
     opening.backup = std::move(backup);
@@ -55,7 +61,7 @@ SaveOpening OpenSave(const GameFolder& folder, const SaveFileNames& names, const
 
   if (opened.kind != OpenedMainFile::Kind::Known) {
     // Nothing in the main file to test the password against: the backup's is tested.
-    if (backup && !backupOpens) return Decided(Kind::WrongPassword);
+    if (!backupOpens() && backup) return Decided(Kind::WrongPassword);
     if (opened.kind == OpenedMainFile::Kind::Unreadable) {
       SaveOpening opening = damaged(opened.problem);
       if (backup) return offered(std::move(opening));
@@ -72,7 +78,7 @@ SaveOpening OpenSave(const GameFolder& folder, const SaveFileNames& names, const
   const auto damage = DamageOfFiles(names, ReadSaveFiles(folder, names, files));
   if (opened.values.Value("Password") != typed.Password) {
     // Only the owner knows the backup's password: his main file's line is damaged.
-    if (!backupOpens) return Decided(Kind::WrongPassword);
+    if (!backupOpens()) return Decided(Kind::WrongPassword);
     return offered(damaged(damage.value_or(DamagedFile(
         names.main, mg::translate("SaveFiles", "пароль в нём не тот, что в резервной копии")))));
   }
@@ -83,7 +89,7 @@ SaveOpening OpenSave(const GameFolder& folder, const SaveFileNames& names, const
     opening.fault = Fault::Damage;
     opening.problem = *damage;
   }
-  if (opening.fault != Fault::None && backupOpens) return offered(std::move(opening));
+  if (opening.fault != Fault::None && backupOpens()) return offered(std::move(opening));
   // Without a backup, files that can be read are loaded, and any damage said.
   opening.kind = opening.game ? Kind::Load : Kind::Refuse;
   return opening;
