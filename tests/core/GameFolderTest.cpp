@@ -173,10 +173,6 @@ TEST_F(SavesApart, ARegisteredNickIsSavedAndLoadedThere) {
   EXPECT_EQ(game->state.Money, 77);
 }
 
-}  // namespace
-
-namespace {
-
 // A game folder whose save/ holds Вася's save and is then mounted read-only, as a
 // player's disk may be: the game must load him from there and say saves will fail.
 class ReadOnlySaves : public TestGame {
@@ -214,10 +210,6 @@ class ReadOnlySaves : public TestGame {
 
 TEST_F(ReadOnlySaves, TheCharacterLoadsAndTheLoginSaysSavesWillFail) {
   if (!mounted) GTEST_SKIP() << "no read-only bind mount here: mounting needs root";
-  const std::string saveFolder = (root / "save").string();
-  const std::string cannotWrite = "message \"Ошибка\" warning \"В папку сохранений " + saveFolder +
-                                  " нельзя писать: сохранить игру не удастся, пока она закрыта "
-                                  "для записи.\"";
   // As the game locates its folders: saves would go to the player's folder.
   GamePlaces places;
   places.root = root;
@@ -229,10 +221,13 @@ TEST_F(ReadOnlySaves, TheCharacterLoadsAndTheLoginSaysSavesWillFail) {
   saves = located->Saves();
   Start();
   LogIn("Вася");
-  auto events = Events();
+  const auto events = Events();
   EXPECT_EQ(events.at(1),
             R"(message "Off-Line Morrowgate" none "Вы зашли под ранее зарегистрированным ником.")");
-  EXPECT_EQ(events.at(2), cannotWrite);
+  EXPECT_EQ(events.at(2), "message \"Ошибка\" warning \"В папку сохранений " +
+                              (root / "save").string() +
+                              " нельзя писать: сохранить игру не удастся, пока она закрыта для "
+                              "записи.\"");
   EXPECT_EQ(game->folder.Saves(), root / "save");
   game->form3->SaveButton->click();
   EXPECT_NE(Events().back().find("Игра не сохранена"), std::string::npos);

@@ -254,20 +254,6 @@ TEST_F(Login, ADamagedMainFileOffersTheNewestIntactBackup) {
   EXPECT_EQ(Bytes("save\\Вася.par"), "");
 }
 
-TEST_F(Login, ALostMainFileBesideBackupsIsOfferedOnlyToItsOwner) {
-  SavedVasya();
-  fs::remove(root / "save" / "Вася.par");
-  LogIn("Вася", "wrong");
-  ExpectRefusedAndStillAtLogin("Неверный ник или пароль.");
-  AnswerConfirmation(true);
-  LogIn("Вася", "secret");
-  auto entered = EnteredAsVasya(kWelcomeBack);
-  entered.insert(entered.begin(),
-                 BackupOffer("Файл сохранения save\\\\Вася.par повреждён: файла нет.",
-                             "уровень 1, 2000 руб.", true));
-  EXPECT_EQ(Events(), entered);
-}
-
 TEST_F(Login, AFileChangedAfterTheGameWroteItLoadsAsItStandsWhenTheOfferIsDeclined) {
   SavedVasya();
   std::string plain = ScrambleFile(Bytes("save\\Вася.par"));
