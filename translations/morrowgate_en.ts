@@ -2,6 +2,156 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
     <context>
+        <name>Attacker</name>
+        <message numerus="yes">
+            <source>Крыса</source>
+            <translation>
+                <numerusform>a rat</numerusform>
+                <numerusform>rats</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Кабан</source>
+            <translation>
+                <numerusform>a boar</numerusform>
+                <numerusform>boars</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Паук</source>
+            <translation>
+                <numerusform>a spider</numerusform>
+                <numerusform>spiders</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Призрак</source>
+            <translation>
+                <numerusform>a ghost</numerusform>
+                <numerusform>ghosts</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Скелет</source>
+            <translation>
+                <numerusform>a skeleton</numerusform>
+                <numerusform>skeletons</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Зомби</source>
+            <translation>
+                <numerusform>a zombie</numerusform>
+                <numerusform>zombies</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Гоблин</source>
+            <translation>
+                <numerusform>a goblin</numerusform>
+                <numerusform>goblins</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Орк</source>
+            <translation>
+                <numerusform>an orc</numerusform>
+                <numerusform>orcs</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Тролль</source>
+            <translation>
+                <numerusform>a troll</numerusform>
+                <numerusform>trolls</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Огр</source>
+            <translation>
+                <numerusform>an ogre</numerusform>
+                <numerusform>ogres</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Дракон</source>
+            <translation>
+                <numerusform>a dragon</numerusform>
+                <numerusform>dragons</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Хранитель врат</source>
+            <translation>
+                <numerusform>a Gatekeeper</numerusform>
+                <numerusform>Gatekeepers</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Дозорный леса</source>
+            <translation>
+                <numerusform>a Forest Sentinel</numerusform>
+                <numerusform>Forest Sentinels</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Ангел судьбы</source>
+            <translation>
+                <numerusform>an Angel of Fate</numerusform>
+                <numerusform>Angels of Fate</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Ледяной</source>
+            <translation>
+                <numerusform>an Icy One</numerusform>
+                <numerusform>Icy Ones</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Равновесие</source>
+            <translation>
+                <numerusform>the Balance</numerusform>
+                <numerusform>Balances</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Разрушитель</source>
+            <translation>
+                <numerusform>a Destroyer</numerusform>
+                <numerusform>Destroyers</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Охранник тьмы</source>
+            <translation>
+                <numerusform>a Dark Guard</numerusform>
+                <numerusform>Dark Guards</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Воин света</source>
+            <translation>
+                <numerusform>a Warrior of Light</numerusform>
+                <numerusform>Warriors of Light</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Воин тьмы</source>
+            <translation>
+                <numerusform>a Warrior of Darkness</numerusform>
+                <numerusform>Warriors of Darkness</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Друг Мастера</source>
+            <translation>
+                <numerusform>the Master's Friend</numerusform>
+                <numerusform>Master's Friends</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>Caption</name>
         <message>
             <source>Ошибка</source>
@@ -46,6 +196,26 @@
         <message>
             <source>На Вас напали: %1, %2 и %3.</source>
             <translation>%1, %2 and %3 attack you.</translation>
+        </message>
+        <message>
+            <source>На Вас напали: %1 и %1.</source>
+            <translation>Two %1 attack you.</translation>
+        </message>
+        <message>
+            <source>На Вас напали: %1, %1 и %1.</source>
+            <translation>Three %1 attack you.</translation>
+        </message>
+        <message>
+            <source>На Вас напали: %1, %1 и %2.</source>
+            <translation>Two %1 and %2 attack you.</translation>
+        </message>
+        <message>
+            <source>На Вас напали: %1, %2 и %1.</source>
+            <translation>Two %1 and %2 attack you.</translation>
+        </message>
+        <message>
+            <source>На Вас напали: %1, %2 и %2.</source>
+            <translation>%1 and two %2 attack you.</translation>
         </message>
     </context>
     <context>
@@ -96,7 +266,7 @@
         </message>
         <message>
             <source>Использовано зелье загрубелой кожи.</source>
-            <translation>Tough Skin Potion used.</translation>
+            <translation>Thick Skin Potion used.</translation>
         </message>
         <message>
             <source>Использовано зелье колкости.</source>
@@ -136,7 +306,7 @@
         </message>
         <message>
             <source>Использован свиток женской злости.</source>
-            <translation>Scroll of a Woman's Spite read.</translation>
+            <translation>Scroll of Woman's Wrath read.</translation>
         </message>
         <message>
             <source>Использован свиток урагана.</source>
@@ -144,11 +314,11 @@
         </message>
         <message>
             <source>Вы уже один раз использовали зелье яда в этом бою.</source>
-            <translation>You have already used a poison potion in this fight.</translation>
+            <translation>You have already used a Poison Potion in this fight.</translation>
         </message>
         <message>
             <source>Вы нашли %1.</source>
-            <translation>You found: %1.</translation>
+            <translation>Your loot: %1.</translation>
         </message>
         <message numerus="yes">
             <source>Вы нашли %n руб.</source>
@@ -158,168 +328,56 @@
             </translation>
         </message>
         <message>
-            <source> (в голову).</source>
-            <translation> (head).</translation>
-        </message>
-        <message>
-            <source>Вы увернулись от удара (в голову).</source>
-            <translation>You dodged a blow (head).</translation>
-        </message>
-        <message>
-            <source>Вы заблокировали удар (в голову).</source>
-            <translation>You blocked a blow (head).</translation>
-        </message>
-        <message>
-            <source>Соперник увернулся от удара (в голову).</source>
-            <translation>The enemy dodged a blow (head).</translation>
-        </message>
-        <message>
-            <source>Соперник заблокировал удар (в голову).</source>
-            <translation>The enemy blocked a blow (head).</translation>
-        </message>
-        <message>
-            <source> (в торс).</source>
-            <translation> (torso).</translation>
-        </message>
-        <message>
-            <source>Вы увернулись от удара (в торс).</source>
-            <translation>You dodged a blow (torso).</translation>
-        </message>
-        <message>
-            <source>Вы заблокировали удар (в торс).</source>
-            <translation>You blocked a blow (torso).</translation>
-        </message>
-        <message>
-            <source>Соперник увернулся от удара (в торс).</source>
-            <translation>The enemy dodged a blow (torso).</translation>
-        </message>
-        <message>
-            <source>Соперник заблокировал удар (в торс).</source>
-            <translation>The enemy blocked a blow (torso).</translation>
-        </message>
-        <message>
-            <source> (в живот).</source>
-            <translation> (belly).</translation>
-        </message>
-        <message>
-            <source>Вы увернулись от удара (в живот).</source>
-            <translation>You dodged a blow (belly).</translation>
-        </message>
-        <message>
-            <source>Вы заблокировали удар (в живот).</source>
-            <translation>You blocked a blow (belly).</translation>
-        </message>
-        <message>
-            <source>Соперник увернулся от удара (в живот).</source>
-            <translation>The enemy dodged a blow (belly).</translation>
-        </message>
-        <message>
-            <source>Соперник заблокировал удар (в живот).</source>
-            <translation>The enemy blocked a blow (belly).</translation>
-        </message>
-        <message>
-            <source> (в ноги).</source>
-            <translation> (legs).</translation>
-        </message>
-        <message>
-            <source>Вы увернулись от удара (в ноги).</source>
-            <translation>You dodged a blow (legs).</translation>
-        </message>
-        <message>
-            <source>Вы заблокировали удар (в ноги).</source>
-            <translation>You blocked a blow (legs).</translation>
-        </message>
-        <message>
-            <source>Соперник увернулся от удара (в ноги).</source>
-            <translation>The enemy dodged a blow (legs).</translation>
-        </message>
-        <message>
-            <source>Соперник заблокировал удар (в ноги).</source>
-            <translation>The enemy blocked a blow (legs).</translation>
-        </message>
-        <message>
-            <source>Соперник поразил на -</source>
-            <translation>The enemy hit you for -</translation>
-        </message>
-        <message>
-            <source>Соперник поразил критом на -</source>
-            <translation>The enemy hit you critically for -</translation>
-        </message>
-        <message>
-            <source>Соперник пробил блок на -</source>
-            <translation>The enemy broke your block for -</translation>
-        </message>
-        <message>
-            <source>Соперник пробил блок критом на -</source>
-            <translation>The enemy broke your block critically for -</translation>
-        </message>
-        <message>
-            <source>Вы поразили на -</source>
-            <translation>You hit for -</translation>
-        </message>
-        <message>
-            <source>Вы поразили критом на -</source>
-            <translation>You hit critically for -</translation>
-        </message>
-        <message>
-            <source>Вы пробили блок на -</source>
-            <translation>You broke the block for -</translation>
-        </message>
-        <message>
-            <source>Вы пробили блок критом на -</source>
-            <translation>You broke the block critically for -</translation>
-        </message>
-        <message>
             <source>Ураган поразил соперника на -%1.</source>
-            <translation>The hurricane hit the enemy for -%1.</translation>
+            <translation>The hurricane hit the opponent for %1.</translation>
         </message>
         <message>
             <source>Яд поразил соперника на -%1.</source>
-            <translation>The poison hit the enemy for -%1.</translation>
+            <translation>The poison hit the opponent for %1.</translation>
         </message>
         <message>
             <source>Крыса повержена.</source>
-            <translation>The Rat is slain.</translation>
+            <translation>The rat is slain.</translation>
         </message>
         <message>
             <source>Кабан повержен.</source>
-            <translation>The Boar is slain.</translation>
+            <translation>The boar is slain.</translation>
         </message>
         <message>
             <source>Паук повержен.</source>
-            <translation>The Spider is slain.</translation>
+            <translation>The spider is slain.</translation>
         </message>
         <message>
             <source>Призрак повержен.</source>
-            <translation>The Ghost is slain.</translation>
+            <translation>The ghost is slain.</translation>
         </message>
         <message>
             <source>Скелет повержен.</source>
-            <translation>The Skeleton is slain.</translation>
+            <translation>The skeleton is slain.</translation>
         </message>
         <message>
             <source>Зомби повержено.</source>
-            <translation>The Zombie is slain.</translation>
+            <translation>The zombie is slain.</translation>
         </message>
         <message>
             <source>Гоблин повержен.</source>
-            <translation>The Goblin is slain.</translation>
+            <translation>The goblin is slain.</translation>
         </message>
         <message>
             <source>Орк повержен.</source>
-            <translation>The Orc is slain.</translation>
+            <translation>The orc is slain.</translation>
         </message>
         <message>
             <source>Тролль повержен.</source>
-            <translation>The Troll is slain.</translation>
+            <translation>The troll is slain.</translation>
         </message>
         <message>
             <source>Огр повержен.</source>
-            <translation>The Ogre is slain.</translation>
+            <translation>The ogre is slain.</translation>
         </message>
         <message>
             <source>Дракон повержен.</source>
-            <translation>The Dragon is slain.</translation>
+            <translation>The dragon is slain.</translation>
         </message>
         <message>
             <source>Хранитель врат повержен.</source>
@@ -335,11 +393,11 @@
         </message>
         <message>
             <source>Ледяной повержен.</source>
-            <translation>The Ice One is slain.</translation>
+            <translation>The Icy One is slain.</translation>
         </message>
         <message>
             <source>Равновесие повержено.</source>
-            <translation>Balance is slain.</translation>
+            <translation>The Balance is slain.</translation>
         </message>
         <message>
             <source>Разрушитель повержен.</source>
@@ -367,19 +425,19 @@
         </message>
         <message>
             <source>Удар в голову</source>
-            <translation>Hit the head</translation>
+            <translation>Strike the head</translation>
         </message>
         <message>
             <source>Удар в торс</source>
-            <translation>Hit the torso</translation>
+            <translation>Strike the torso</translation>
         </message>
         <message>
             <source>Удар в живот</source>
-            <translation>Hit the belly</translation>
+            <translation>Strike the belly</translation>
         </message>
         <message>
             <source>Удар по ногам</source>
-            <translation>Hit the legs</translation>
+            <translation>Strike the legs</translation>
         </message>
         <message>
             <source>Блок головы</source>
@@ -403,7 +461,7 @@
         </message>
         <message>
             <source>Нанесённый соперником(ами) урон: </source>
-            <translation>Damage the enemy dealt: </translation>
+            <translation>Damage from opponents: </translation>
         </message>
         <message>
             <source>Кол-во оставшихся ОД: </source>
@@ -425,24 +483,88 @@
             <source>R (К)</source>
             <translation>R</translation>
         </message>
+        <message>
+            <source>в голову</source>
+            <translation>head</translation>
+        </message>
+        <message>
+            <source>в торс</source>
+            <translation>torso</translation>
+        </message>
+        <message>
+            <source>в живот</source>
+            <translation>belly</translation>
+        </message>
+        <message>
+            <source>в ноги</source>
+            <translation>legs</translation>
+        </message>
+        <message>
+            <source>Вы увернулись от удара (%1).</source>
+            <translation>You dodged a strike to the %1.</translation>
+        </message>
+        <message>
+            <source>Вы заблокировали удар (%1).</source>
+            <translation>You blocked a strike to the %1.</translation>
+        </message>
+        <message>
+            <source>Соперник увернулся от удара (%1).</source>
+            <translation>The opponent dodged your strike to the %1.</translation>
+        </message>
+        <message>
+            <source>Соперник заблокировал удар (%1).</source>
+            <translation>The opponent blocked your strike to the %1.</translation>
+        </message>
+        <message>
+            <source>Соперник поразил на -%1 (%2).</source>
+            <translation>The opponent hit your %2 for %1.</translation>
+        </message>
+        <message>
+            <source>Соперник поразил критом на -%1 (%2).</source>
+            <translation>The opponent's critical hit struck your %2 for %1.</translation>
+        </message>
+        <message>
+            <source>Соперник пробил блок на -%1 (%2).</source>
+            <translation>The opponent hit your %2 through the block for %1.</translation>
+        </message>
+        <message>
+            <source>Соперник пробил блок критом на -%1 (%2).</source>
+            <translation>The opponent's critical hit broke your block: %2, %1.</translation>
+        </message>
+        <message>
+            <source>Вы поразили на -%1 (%2).</source>
+            <translation>You hit the opponent's %2 for %1.</translation>
+        </message>
+        <message>
+            <source>Вы поразили критом на -%1 (%2).</source>
+            <translation>Your critical hit struck the opponent's %2 for %1.</translation>
+        </message>
+        <message>
+            <source>Вы пробили блок на -%1 (%2).</source>
+            <translation>You hit the opponent's %2 through the block for %1.</translation>
+        </message>
+        <message>
+            <source>Вы пробили блок критом на -%1 (%2).</source>
+            <translation>Your critical hit broke the opponent's block: %2, %1.</translation>
+        </message>
     </context>
     <context>
         <name>HelpText</name>
         <message>
             <source>&lt;h2&gt;Первые шаги&lt;/h2&gt; &lt;p&gt;Введите ник и пароль и нажмите «Войти»: новый ник регистрируется, знакомый загружается. Меню — это карта мира. Ваше место отмечено особой картинкой и подсказкой «Ваше местоположение».&lt;/p&gt; &lt;p&gt;С голыми руками не победить даже крысу: она увернётся от каждого удара. Поэтому сначала зайдите в «Магазин» и потратьте %1 руб. на броню для каждого слота и щит; например, за 1985 руб.: Поющий клинок, Щит покорения, Шлем слепоты, Широкий пояс благородства, Мягкие сапожки, Наручи твёрдости, Перчатки ночного неба, два Кольца долголетия, Доспех равнодушия и Кольчуга заката. Наденьте всё в «Инвентаре» («Надеть»). Зелья вместо брони заметно снижают шансы.&lt;/p&gt; &lt;p&gt;Затем идите на место 10, прямо над городом: там нападают только крысы, одна, две или три. Бой начнётся через 15–29 секунд после прибытия. Ставьте один удар и три блока за ход — так выигрывается девять боёв из десяти. Не забывайте «Сохранить»: при выходе игра не сохраняется.&lt;/p&gt;</source>
-            <translation>&lt;h2&gt;First steps&lt;/h2&gt; &lt;p&gt;Type a nick and a password and press “Log in”: a new nick is registered, a known one is loaded. The menu is the map of the world. Your place is marked with a picture of its own and the hint “You are here”.&lt;/p&gt; &lt;p&gt;Bare-handed you cannot beat even a rat: it dodges every blow. So first go to the “Shop” and spend your %1 roubles on armour for every slot and a shield; for 1985 roubles, for example: the Singing Blade, Shield of Conquest, Helm of Blindness, Broad Belt of Nobility, Soft Boots, Bracers of Firmness, Night Sky Gloves, two Rings of Long Life, Armour of Indifference and Sunset Mail. Put it all on in the “Inventory” (“Wear”). Potions instead of armour cost you a good deal of your chances.&lt;/p&gt; &lt;p&gt;Then go to place 10, just above the town: only rats attack there, one, two or three of them. A fight starts 15–29 seconds after you arrive. Choose one strike and three blocks each move — that wins nine fights out of ten. Don’t forget to “Save”: the game is not saved when you quit.&lt;/p&gt;</translation>
+            <translation>&lt;h2&gt;First steps&lt;/h2&gt; &lt;p&gt;Type a nickname and a password and press “Log in”: a new nickname is registered, a known one is loaded. The menu is the map of the world. Your own place is marked with a flag on a compass and the hint “You are here”.&lt;/p&gt; &lt;p&gt;Bare-handed you cannot beat even a rat: it dodges every strike. So first go to the “Shop” and spend your %1 roubles on armour for every slot and a shield; for example, for 1985 roubles: the Singing Blade, Shield of Conquest, Helm of Blindness, Broad Belt of Nobility, Soft Boots, Bracers of Firmness, Night Sky Gloves, two Rings of Longevity, Armour of Indifference and Sunset Chain Mail. Put it all on in the “Inventory” (“Wear”). Buying potions instead of armour makes winning much harder.&lt;/p&gt; &lt;p&gt;Then go to place 10, just above the town: only rats attack there, one, two or three at a time. A fight starts 15–29 seconds after you arrive. Tick one strike and three blocks each move: that wins nine fights out of ten. Remember to “Save”: the game is not saved when you quit.&lt;/p&gt;</translation>
         </message>
         <message>
             <source>&lt;h2&gt;Карта&lt;/h2&gt; &lt;p&gt;Мир — %1 мест в пять столбцов и четыре ряда. Идти можно только на соседнее место, и по диагонали тоже; дальше — «Слишком далеко.». Переход длится от 90 секунд; умение «Странник» сокращает его до 15.&lt;/p&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Город&lt;/b&gt; — место %2, внизу справа. Здесь магазин и продажа вещей, и сюда никто не нападает.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Лес&lt;/b&gt; — место 1, внизу слева. С «Топором дровосека» в руке здесь появляется кнопка «Рубка»: пять минут рубки приносят поленья и мирный опыт. Успех и число поленьев зависят от умения «Лесоруб»; с нулевым «Лесорубом» рубка всегда неудачна. Во время рубки один раз непременно нападут.&lt;/li&gt; &lt;li&gt;Вне города монстры нападают через 15–29 секунд после прибытия и снова после каждого боя, пока Вы не уйдёте. Правые столбцы, у города, — для начинающих (на месте 10 только крысы), левые — для опытных: в лесу водятся тролли и огры, а в верхнем левом углу, на месте 16, — драконы и Друг Мастера.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Мастер&lt;/b&gt;, сильнейший из противников, не бродит по карте: к нему ведёт только «Свиток телепорта к Мастеру».&lt;/li&gt; &lt;/ul&gt;</source>
-            <translation>&lt;h2&gt;The map&lt;/h2&gt; &lt;p&gt;The world is %1 places in five columns and four rows. You can only go to a neighbouring place, diagonally too; anything further is “Too far away.”. A journey takes from 90 seconds; the Wanderer skill cuts it down to 15.&lt;/p&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;The town&lt;/b&gt; is place %2, at the bottom right. It has the shop and the selling of items, and nobody attacks here.&lt;/li&gt; &lt;li&gt;&lt;b&gt;The forest&lt;/b&gt; is place 1, at the bottom left. With the “Woodcutter's Axe” in your hand a “Cut wood” button appears here: five minutes of cutting bring logs and peaceful experience. Success and the number of logs depend on the Woodcutter skill; with Woodcutter at zero cutting always fails. While you cut wood you will be attacked once without fail.&lt;/li&gt; &lt;li&gt;Outside the town monsters attack 15–29 seconds after you arrive and again after every fight until you leave. The right-hand columns, near the town, are for beginners (only rats at place 10), the left-hand ones for the experienced: trolls and ogres live in the forest, and in the top left corner, at place 16, dragons and the Master's Friend.&lt;/li&gt; &lt;li&gt;&lt;b&gt;The Master&lt;/b&gt;, the strongest foe of all, does not roam the map: only the “Scroll of Teleport to Master” leads to him.&lt;/li&gt; &lt;/ul&gt;</translation>
+            <translation>&lt;h2&gt;The map&lt;/h2&gt; &lt;p&gt;The world is %1 places in five columns and four rows. You can only go to a neighbouring place, diagonally too; any other is “Too far away.” A journey takes 90 seconds at first; the Wayfaring skill brings it down to 15.&lt;/p&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;The town&lt;/b&gt; is place %2, at the bottom right. The shop is here, where you buy and sell items, and nobody attacks you.&lt;/li&gt; &lt;li&gt;&lt;b&gt;The forest&lt;/b&gt; is place 1, at the bottom left. With the “Woodcutter's Axe” in your hand a “Cut wood” button appears here: five minutes of cutting bring logs and peaceful experience. Whether cutting succeeds and how many logs it brings depend on the Woodcutting skill; with no Woodcutting at all it always fails. While you cut wood you will be attacked once, without fail.&lt;/li&gt; &lt;li&gt;Outside the town monsters attack 15–29 seconds after you arrive, and again after every fight until you leave. The right-hand columns, near the town, are for beginners (only rats at place 10), the left-hand ones for the experienced: trolls and ogres live in the forest, and in the top left corner, at place 16, dragons and the Master's Friend.&lt;/li&gt; &lt;li&gt;&lt;b&gt;The Master&lt;/b&gt;, the strongest opponent of all, does not roam the map: only the “Scroll of Teleport to the Master” leads to him.&lt;/li&gt; &lt;/ul&gt;</translation>
         </message>
         <message>
             <source>&lt;h2&gt;Бой&lt;/h2&gt; &lt;p&gt;Каждый ход отметьте, куда бить (голова, торс, живот, ноги) и что блокировать, и нажмите «Ход». На ход у Вас %1 ОД (очков действия). Первый и второй удар стоят по %2 ОД, третий и четвёртый — по %3 (всего %2, %4, %5, %6); блок стоит %7 ОД. Без щита можно поставить не больше двух блоков, со щитом — все четыре. Сначала бьёт соперник, потом Вы. Соперник с одним ударом блокирует три зоны из четырёх, с двумя ударами — две.&lt;/p&gt; &lt;p&gt;Между ходами можно выпить зелье с пояса или прочитать свиток из кармана: это не стоит ни ОД, ни хода. Бой кончается, когда у кого-то меньше 1 ХП; «Сдаться» — поражение без опыта. После боя ХП восстанавливаются полностью. Победа приносит боевой опыт, иногда деньги, камень или вещь соперника.&lt;/p&gt; &lt;h3&gt;Что значат Ваши значения&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;ХП&lt;/b&gt; — очки жизни.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Удар&lt;/b&gt; — урон удара: от 4/3 до 5/3 Удара и ещё сотая часть произведения Удара и Силы.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Сила&lt;/b&gt; — добавляет урон; вместе с Классом брони и Удачей пробивает блок соперника и держит Ваш.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Ловкость&lt;/b&gt; — помогает увернуться, попасть, ударить критом и устоять против крита.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Удача&lt;/b&gt; — участвует во всех проверках: уворот, пробой блока, крит.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Здоровье&lt;/b&gt; — каждый стат в Здоровье даёт 10 ХП; зелья и свитки требуют Здоровья.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Класс брони&lt;/b&gt; — вычитается из урона: при обычном ударе 0,8 КБ, при крите весь КБ; пробитый блок сперва вдвое уменьшает урон, потом вычитается 4/7 КБ (при крите 2/3).&lt;/li&gt; &lt;li&gt;&lt;b&gt;Уловка&lt;/b&gt; — шанс увернуться от удара соперника, против его Точности.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Точность&lt;/b&gt; — не даёт сопернику увернуться, против его Уловки.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Сокрушение&lt;/b&gt; — шанс критического удара (урон в 1,75 раза), против Стойкости соперника.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Стойкость&lt;/b&gt; — защищает от критов соперника.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;Каждая проверка сравнивает две суммы: главное значение, 2/15 второго и треть третьего. Уворот: Ловкость, Уловка и Удача того, кто уворачивается, против Ловкости, Точности и Удачи бьющего. Пробой блока: Сила, Класс брони и Удача с обеих сторон. Крит: Удача, Сокрушение и Ловкость бьющего против Удачи, Стойкости и Ловкости защищающегося. При равных суммах увернуться нельзя, блок пробивается в одном случае из пяти, крит бывает в одном из десяти; кто вдвое сильнее, тот всегда уворачивается, пробивает и бьёт критом.&lt;/p&gt;</source>
-            <translation>&lt;h2&gt;Fighting&lt;/h2&gt; &lt;p&gt;Each move, tick where to strike (head, chest, belly, legs) and what to block, and press “Move”. You have %1 AP (action points) a move. The first and second strikes cost %2 AP each, the third and fourth %3 each (%2, %4, %5, %6 in all); a block costs %7 AP. Without a shield you can set at most two blocks, with a shield all four. Your opponent strikes first, then you. An opponent with one strike blocks three zones of four, with two strikes two.&lt;/p&gt; &lt;p&gt;Between moves you can drink a potion from your belt or read a scroll from your pocket: it costs neither AP nor a move. The fight ends when someone has less than 1 HP; “Give up” is a defeat without experience. After a fight your HP are restored in full. A victory brings fighting experience, and sometimes money, a gem or the opponent's item.&lt;/p&gt; &lt;h3&gt;What your values mean&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;HP&lt;/b&gt; — hit points, your life.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Attack&lt;/b&gt; — the damage of a strike: from 4/3 to 5/3 of Attack plus a hundredth of Attack times Strength.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Strength&lt;/b&gt; — adds damage; with Armour class and Luck it breaks through the opponent's block and holds your own.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Agility&lt;/b&gt; — helps you dodge, hit, strike a critical blow and stand up to one.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Luck&lt;/b&gt; — takes part in every check: dodging, breaking a block, critical blows.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Health&lt;/b&gt; — each point of Health gives 10 HP; potions and scrolls require Health.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Armour class&lt;/b&gt; — is taken off the damage: 0.8 AC from an ordinary strike, the whole AC from a critical one; a broken block first halves the damage, then 4/7 AC is taken off (2/3 on a critical blow).&lt;/li&gt; &lt;li&gt;&lt;b&gt;Evasion&lt;/b&gt; — the chance to dodge the opponent's strike, against their Accuracy.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Accuracy&lt;/b&gt; — keeps the opponent from dodging, against their Evasion.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Crushing&lt;/b&gt; — the chance of a critical blow (1.75 times the damage), against the opponent's Toughness.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Toughness&lt;/b&gt; — guards against the opponent's critical blows.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;Every check compares two sums: the main value, 2/15 of the second and a third of the third. Dodging: the Agility, Evasion and Luck of the one dodging against the Agility, Accuracy and Luck of the striker. Breaking a block: Strength, Armour class and Luck on both sides. Critical blow: the striker's Luck, Crushing and Agility against the defender's Luck, Toughness and Agility. With equal sums there is no dodging, a block breaks one time in five and a critical blow comes one time in ten; whoever is twice as strong always dodges, breaks through and strikes critically.&lt;/p&gt;</translation>
+            <translation>&lt;h2&gt;Fighting&lt;/h2&gt; &lt;p&gt;Each move, tick where to strike (head, torso, belly, legs) and what to block, and press “Move”. You have %1 AP (action points) a move. The first and second strikes cost %2 AP each, the third and fourth %3 each (%2, %4, %5, %6 in all); a block costs %7 AP. Without a shield you can set at most two blocks, with a shield all four. Your opponent strikes first, then you. An opponent with one strike blocks three zones of four; one with two strikes blocks two.&lt;/p&gt; &lt;p&gt;Between moves you can drink a potion from your belt or read a scroll from your pocket: it costs neither AP nor a move. The fight ends when someone has less than 1 HP; “Give up” is a defeat without experience. After a fight your HP are restored in full. A victory brings combat experience, and sometimes money, a gem or the opponent's item.&lt;/p&gt; &lt;h3&gt;What your values mean&lt;/h3&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;HP&lt;/b&gt; — hit points, your life.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Strike&lt;/b&gt; — the damage of a strike, from 4/3 to 5/3 of Strike plus a hundredth of Strike times Strength.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Strength&lt;/b&gt; — adds damage; with Armour class and Luck it breaks the opponent's block and holds your own.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Agility&lt;/b&gt; — helps you dodge, land a strike, land a critical hit and withstand one.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Luck&lt;/b&gt; — takes part in every check: dodging, breaking a block, critical hits.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Health&lt;/b&gt; — each stat point in Health gives 10 HP; potions and scrolls require Health.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Armour class&lt;/b&gt; — taken off the damage: 0.8 AC from an ordinary strike, the whole AC from a critical hit; a broken block first halves the damage, then 4/7 of the AC is taken off (2/3 on a critical hit).&lt;/li&gt; &lt;li&gt;&lt;b&gt;Evasion&lt;/b&gt; — the chance to dodge the opponent's strike, against the opponent's Accuracy.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Accuracy&lt;/b&gt; — keeps the opponent from dodging, against the opponent's Evasion.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Crushing&lt;/b&gt; — the chance of a critical hit, a strike that does 1.75 times the damage, against the opponent's Toughness.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Toughness&lt;/b&gt; — guards against the opponent's critical hits.&lt;/li&gt; &lt;/ul&gt; &lt;p&gt;Every check compares two sums: the main value, 2/15 of the second and a third of the third. Dodging: the Agility, Evasion and Luck of the one who dodges against the Agility, Accuracy and Luck of the one who strikes. Breaking a block: Strength, Armour class and Luck on both sides. Critical hit: the striker's Luck, Crushing and Agility against the defender's Luck, Toughness and Agility. With equal sums nobody dodges, a block breaks one time in five and a critical hit comes one time in ten; whoever is twice as strong always dodges, always breaks the block and always lands a critical hit.&lt;/p&gt;</translation>
         </message>
         <message>
             <source>&lt;h2&gt;Опыт и уровни&lt;/h2&gt; &lt;p&gt;Боевой и мирный опыт складываются; второй уровень — на 2500. Каждый уровень даёт статы (Сила, Ловкость, Удача, Здоровье — кнопки «+» в инвентаре и на странице персонажа), умения (Странник, Лесоруб — на странице персонажа) и деньги.&lt;/p&gt; &lt;p&gt;Камни из добычи кладите в «Бонусы» (до пяти): они прибавляют свои значения. Три одинаковых камня «Превратить» можно в один камень следующего уровня.&lt;/p&gt;</source>
-            <translation>&lt;h2&gt;Experience and levels&lt;/h2&gt; &lt;p&gt;Fighting and peaceful experience add up; the second level comes at 2500. Each level gives stat points (Strength, Agility, Luck, Health — the “+” buttons in the inventory and on the character page), skill points (Wanderer, Woodcutter — on the character page) and money.&lt;/p&gt; &lt;p&gt;Put the gems from your loot in the “Bonuses” (up to five): they add their values. Three identical gems can be turned with “Combine” into one gem of the next level.&lt;/p&gt;</translation>
+            <translation>&lt;h2&gt;Experience and levels&lt;/h2&gt; &lt;p&gt;Combat experience and peaceful experience add up; the second level comes at 2500. Each level gives stat points (Strength, Agility, Luck, Health — the “+” buttons in the inventory and on the character page), skill points (Wayfaring, Woodcutting — on the character page) and money.&lt;/p&gt; &lt;p&gt;Put the gems from your loot into the “Bonuses” (up to five): they add their values to yours. Three identical gems can be turned into one gem of the next level with “Combine”.&lt;/p&gt;</translation>
         </message>
         <message>
             <source>Название</source>
@@ -458,11 +580,11 @@
         </message>
         <message>
             <source>&lt;h2&gt;Зелья и свитки&lt;/h2&gt; &lt;p&gt;Надетое зелье ложится в один из трёх карманов пояса, свиток — в карман; в бою нажмите на его картинку. Прибавки считаются от значений начала боя и держатся до его конца.&lt;/p&gt; %1 &lt;p&gt;&lt;/p&gt; %2 &lt;p&gt;МФ — это Уловка, Точность, Сокрушение и Стойкость.&lt;/p&gt; &lt;p&gt;Три свитка читаются прямо из рюкзака («Применить»):&lt;/p&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Свиток боя&lt;/b&gt; — вне города монстры нападут в следующую же секунду.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Свиток телепорта в город&lt;/b&gt; — прерывает переход или рубку и переносит в город.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Свиток телепорта к Мастеру&lt;/b&gt; — бой с Мастером, откуда угодно.&lt;/li&gt; &lt;/ul&gt;</source>
-            <translation>&lt;h2&gt;Potions and scrolls&lt;/h2&gt; &lt;p&gt;A potion you put on goes into one of the three pockets of your belt, a scroll into your pocket; in a fight click its picture. The gains are reckoned from your values at the start of the fight and last until its end.&lt;/p&gt; %1 &lt;p&gt;&lt;/p&gt; %2 &lt;p&gt;MF are Evasion, Accuracy, Crushing and Toughness.&lt;/p&gt; &lt;p&gt;Three scrolls are read straight from the backpack (“Use”):&lt;/p&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Scroll of Battle&lt;/b&gt; — outside the town monsters attack the very next second.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Scroll of Teleport to Town&lt;/b&gt; — breaks off a journey or woodcutting and takes you to the town.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Scroll of Teleport to Master&lt;/b&gt; — a fight with the Master, from anywhere.&lt;/li&gt; &lt;/ul&gt;</translation>
+            <translation>&lt;h2&gt;Potions and scrolls&lt;/h2&gt; &lt;p&gt;A potion you put on goes into one of the three pockets of your belt, a scroll into your pocket; in a fight, click its picture. The gains are reckoned from your values at the start of the fight and last until its end.&lt;/p&gt; %1 &lt;p&gt;&lt;/p&gt; %2 &lt;p&gt;Modifiers are Evasion, Accuracy, Crushing and Toughness.&lt;/p&gt; &lt;p&gt;Three scrolls are read straight from the backpack (“Use”):&lt;/p&gt; &lt;ul&gt; &lt;li&gt;&lt;b&gt;Scroll of Battle&lt;/b&gt; — outside the town, monsters attack the very next second.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Scroll of Teleport to Town&lt;/b&gt; — breaks off a journey or wood cutting and takes you to the town.&lt;/li&gt; &lt;li&gt;&lt;b&gt;Scroll of Teleport to the Master&lt;/b&gt; — a fight with the Master, from anywhere.&lt;/li&gt; &lt;/ul&gt;</translation>
         </message>
         <message>
             <source>&lt;h2&gt;Клавиши&lt;/h2&gt; &lt;table cellspacing="0" cellpadding="3"&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;эта справка, на любом экране; пока она открыта, мир стоит&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab, Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;следующий и предыдущий элемент экрана&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Пробел, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;нажать кнопку, отметить флажок, выбрать картинку&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Стрелки&lt;/b&gt;&lt;/td&gt;&lt;td&gt;на карте — по местам; Enter или Пробел — идти туда&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;1, 2, 3, 4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;в бою — удар в голову, торс, живот, по ногам&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Q, W, E, R&lt;/b&gt; (Й, Ц, У, К)&lt;/td&gt;&lt;td&gt;в бою — блок головы, торса, живота, ног&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;в бою — «Ход»; на входе — «Войти»&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Tab, Ctrl+Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;в магазине — следующий и предыдущий раздел (и стрелки на вкладке)&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;вернуться в меню из магазина, инвентаря и персонажа; в бою — «Сдаться»; в меню и на входе — выход из игры без сохранения&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</source>
-            <translation>&lt;h2&gt;Keys&lt;/h2&gt; &lt;table cellspacing="0" cellpadding="3"&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;this help, on any screen; while it is open the world stands still&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab, Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the next and the previous control on the screen&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;press a button, tick a box, choose a picture&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrows&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on the map, from place to place; Enter or Space goes there&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;1, 2, 3, 4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in a fight, strike the head, chest, belly, legs&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Q, W, E, R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in a fight, block the head, chest, belly, legs&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in a fight, “Move”; at the login, “Log in”&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Tab, Ctrl+Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in the shop, the next and the previous tab (and the arrows on the tab bar)&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;back to the menu from the shop, the inventory and the character page; in a fight, “Give up”; in the menu and at the login, quit the game without saving&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</translation>
+            <translation>&lt;h2&gt;Keys&lt;/h2&gt; &lt;table cellspacing="0" cellpadding="3"&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;this help, on any screen; while it is open the world stands still&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab, Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the next and the previous control on the screen&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;press a button, tick a box, choose a picture&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrows&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on the map, from place to place; Enter or Space goes there&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;1, 2, 3, 4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in a fight, strike the head, torso, belly, legs&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Q, W, E, R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in a fight, block the head, torso, belly, legs&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in a fight, “Move”; at the login, “Log in”&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Tab, Ctrl+Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in the shop, the next and the previous tab (and the arrows on the tab bar)&lt;/td&gt;&lt;/tr&gt; &lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;back to the menu from the shop, the inventory and the character page; in a fight, “Give up”; in the menu and at the login, quit the game without saving&lt;/td&gt;&lt;/tr&gt; &lt;/table&gt;</translation>
         </message>
     </context>
     <context>
@@ -524,7 +646,7 @@
         </message>
         <message>
             <source>Амулет волхвов</source>
-            <translation>Magi's Amulet</translation>
+            <translation>Amulet of the Magi</translation>
         </message>
         <message>
             <source>Кулон пустоты</source>
@@ -568,7 +690,7 @@
         </message>
         <message>
             <source>Меч опустошения</source>
-            <translation>Sword of Ravage</translation>
+            <translation>Sword of Devastation</translation>
         </message>
         <message>
             <source>Жезл пустынных ветров</source>
@@ -788,7 +910,7 @@
         </message>
         <message>
             <source>Кольцо долголетия</source>
-            <translation>Ring of Long Life</translation>
+            <translation>Ring of Longevity</translation>
         </message>
         <message>
             <source>Кольцо симметрии</source>
@@ -840,23 +962,23 @@
         </message>
         <message>
             <source>Кольчуга заката</source>
-            <translation>Sunset Mail</translation>
+            <translation>Sunset Chain Mail</translation>
         </message>
         <message>
             <source>Кольчуга преимущества</source>
-            <translation>Mail of Advantage</translation>
+            <translation>Chain Mail of Advantage</translation>
         </message>
         <message>
             <source>Кольчуга равновесия</source>
-            <translation>Mail of Balance</translation>
+            <translation>Chain Mail of Balance</translation>
         </message>
         <message>
             <source>Кольчуга значимости</source>
-            <translation>Mail of Eminence</translation>
+            <translation>Chain Mail of Eminence</translation>
         </message>
         <message>
             <source>Кольчуга атаки</source>
-            <translation>Mail of Attack</translation>
+            <translation>Chain Mail of Attack</translation>
         </message>
         <message>
             <source>Зелье просветления</source>
@@ -884,7 +1006,7 @@
         </message>
         <message>
             <source>Зелье загрубелой кожи</source>
-            <translation>Tough Skin Potion</translation>
+            <translation>Thick Skin Potion</translation>
         </message>
         <message>
             <source>Зелье колкости</source>
@@ -908,7 +1030,7 @@
         </message>
         <message>
             <source>Свиток телепорта к Мастеру</source>
-            <translation>Scroll of Teleport to Master</translation>
+            <translation>Scroll of Teleport to the Master</translation>
         </message>
         <message>
             <source>Свиток силы</source>
@@ -936,7 +1058,7 @@
         </message>
         <message>
             <source>Свиток женской злости</source>
-            <translation>Scroll of a Woman's Spite</translation>
+            <translation>Scroll of Woman's Wrath</translation>
         </message>
         <message>
             <source>Свиток урагана</source>
@@ -1024,11 +1146,11 @@
         </message>
         <message>
             <source>Кольцо хранителя</source>
-            <translation>Keeper's Ring</translation>
+            <translation>Gatekeeper's Ring</translation>
         </message>
         <message>
             <source>Нож хранителя</source>
-            <translation>Keeper's Knife</translation>
+            <translation>Gatekeeper's Knife</translation>
         </message>
         <message>
             <source>Кольцо леса</source>
@@ -1112,35 +1234,35 @@
         </message>
         <message>
             <source>Броня охранника</source>
-            <translation>Guard's Armour</translation>
+            <translation>Dark Guard's Armour</translation>
         </message>
         <message>
             <source>Дубина охранника</source>
-            <translation>Guard's Club</translation>
+            <translation>Dark Guard's Club</translation>
         </message>
         <message>
             <source>Кольцо охранника</source>
-            <translation>Guard's Ring</translation>
+            <translation>Dark Guard's Ring</translation>
         </message>
         <message>
             <source>Наручи охранника</source>
-            <translation>Guard's Bracers</translation>
+            <translation>Dark Guard's Bracers</translation>
         </message>
         <message>
             <source>Перчатки охранника</source>
-            <translation>Guard's Gloves</translation>
+            <translation>Dark Guard's Gloves</translation>
         </message>
         <message>
             <source>Пояс охранника</source>
-            <translation>Guard's Belt</translation>
+            <translation>Dark Guard's Belt</translation>
         </message>
         <message>
             <source>Сапоги охранника</source>
-            <translation>Guard's Boots</translation>
+            <translation>Dark Guard's Boots</translation>
         </message>
         <message>
             <source>Цеп охранника</source>
-            <translation>Guard's Flail</translation>
+            <translation>Dark Guard's Flail</translation>
         </message>
         <message>
             <source>Амулет света</source>
@@ -1268,23 +1390,23 @@
         </message>
         <message>
             <source>Поленья (1 штука)</source>
-            <translation>Logs (1 piece)</translation>
+            <translation>1 Log</translation>
         </message>
         <message>
             <source>Поленья (2 штуки)</source>
-            <translation>Logs (2 pieces)</translation>
+            <translation>2 Logs</translation>
         </message>
         <message>
             <source>Поленья (3 штуки)</source>
-            <translation>Logs (3 pieces)</translation>
+            <translation>3 Logs</translation>
         </message>
         <message>
             <source>Поленья (4 штуки)</source>
-            <translation>Logs (4 pieces)</translation>
+            <translation>4 Logs</translation>
         </message>
         <message>
             <source>Поленья (5 штук)</source>
-            <translation>Logs (5 pieces)</translation>
+            <translation>5 Logs</translation>
         </message>
         <message>
             <source>Пустой слот</source>
@@ -1295,11 +1417,11 @@
         <name>ItemDescription</name>
         <message>
             <source>Опыт за бой: 25%</source>
-            <translation>Fight experience: 25%</translation>
+            <translation>Combat experience: 25%</translation>
         </message>
         <message>
             <source>ХП соперника: -10% за ход</source>
-            <translation>Enemy HP: -10% a move</translation>
+            <translation>Opponent's HP: -10% a move</translation>
         </message>
         <message>
             <source>Максимум = 1 зелье за бой</source>
@@ -1327,11 +1449,11 @@
         </message>
         <message>
             <source>Удар: 25%</source>
-            <translation>Attack: 25%</translation>
+            <translation>Strike: 25%</translation>
         </message>
         <message>
             <source>Удар: 15%</source>
-            <translation>Attack: 15%</translation>
+            <translation>Strike: 15%</translation>
         </message>
         <message>
             <source>КБ: 15%</source>
@@ -1359,27 +1481,30 @@
         </message>
         <message>
             <source>Удар: 50%</source>
-            <translation>Attack: 50%</translation>
+            <translation>Strike: 50%</translation>
         </message>
         <message>
             <source>Все МФ соперника: -25%</source>
-            <translation>All enemy stats: -25%</translation>
+            <translation>Opponent's modifiers: -25%</translation>
         </message>
         <message>
             <source>Все МФ: 25%</source>
-            <translation>All stats: 25%</translation>
+            <translation>All modifiers: 25%</translation>
         </message>
         <message>
             <source>ХП соперника: -50%</source>
-            <translation>Enemy HP: -50%</translation>
+            <translation>Opponent's HP: -50%</translation>
         </message>
         <message>
             <source>ХП соперника: -25% за ход</source>
-            <translation>Enemy HP: -25% a move</translation>
+            <translation>Opponent's HP: -25% a move</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>Цена: %1 рублей</source>
-            <translation>Price: %1 roubles</translation>
+            <translation>
+                <numerusform>Price: %1 rouble</numerusform>
+                <numerusform>Price: %1 roubles</numerusform>
+            </translation>
         </message>
         <message>
             <source>Требования:</source>
@@ -1418,7 +1543,7 @@
         </message>
         <message>
             <source>Удар: </source>
-            <translation>Attack: </translation>
+            <translation>Strike: </translation>
         </message>
         <message>
             <source>Класс брони: </source>
@@ -1442,11 +1567,11 @@
         </message>
         <message>
             <source>Странник: </source>
-            <translation>Wanderer: </translation>
+            <translation>Wayfaring: </translation>
         </message>
         <message>
             <source>Лесоруб: </source>
-            <translation>Woodcutter: </translation>
+            <translation>Woodcutting: </translation>
         </message>
         <message>
             <source>] | ХП: [</source>
@@ -1454,11 +1579,11 @@
         </message>
         <message>
             <source>Мирный опыт: </source>
-            <translation>Peace exp.: </translation>
+            <translation>Peaceful XP: </translation>
         </message>
         <message>
             <source>Боевой опыт: </source>
-            <translation>Fight exp.: </translation>
+            <translation>Combat XP: </translation>
         </message>
         <message>
             <source>Победы: </source>
@@ -1477,7 +1602,7 @@
         <name>Levels</name>
         <message>
             <source>Получен левел. Вы можете увеличить свои статы в инвентаре.</source>
-            <translation>Level up! You can raise your stats in the inventory.</translation>
+            <translation>Level up! You can spend your stat points in the inventory.</translation>
         </message>
     </context>
     <context>
@@ -1567,7 +1692,7 @@
         </message>
         <message>
             <source>Ледяной</source>
-            <translation>Ice One</translation>
+            <translation>Icy One</translation>
         </message>
         <message>
             <source>Равновесие</source>
@@ -1735,22 +1860,25 @@
         </message>
         <message>
             <source>Ник «%1» уже в игре: его ведёт другая запущенная копия игры. Закройте её или войдите под другим ником.</source>
-            <translation>The nick “%1” is already in play: another running copy of the game has it. Close that copy or log in with another nick.</translation>
+            <translation>The nickname “%1” is already in play in another running copy of the game. Close that copy or log in with another nickname.</translation>
         </message>
         <message>
             <source>ник «%1» не годится для имени файла</source>
-            <translation>the nick “%1” cannot be used as a file name</translation>
+            <translation>the nickname “%1” cannot be used as a file name</translation>
         </message>
         <message>
             <source>ник «%1» ведёт другая запущенная копия игры</source>
-            <translation>another running copy of the game has the nick “%1”</translation>
+            <translation>another running copy of the game is playing the nickname “%1”</translation>
         </message>
     </context>
     <context>
         <name>Screen</name>
-        <message>
+        <message numerus="yes">
             <source>У вас: %1 руб.</source>
-            <translation>You have: %1 roubles</translation>
+            <translation>
+                <numerusform>You have %1 rouble</numerusform>
+                <numerusform>You have %1 roubles</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1773,11 +1901,11 @@
         </message>
         <message>
             <source>Дробящее</source>
-            <translation>Maces</translation>
+            <translation>Blunt</translation>
         </message>
         <message>
             <source>Ножи</source>
-            <translation>Knives</translation>
+            <translation>Daggers</translation>
         </message>
         <message>
             <source>Пояса</source>
@@ -1809,7 +1937,7 @@
         </message>
         <message>
             <source>Кольчуги</source>
-            <translation>Mail</translation>
+            <translation>Chain Mail</translation>
         </message>
         <message>
             <source>Зелья</source>
@@ -1911,7 +2039,7 @@
         </message>
         <message>
             <source>Удар</source>
-            <translation>Attack</translation>
+            <translation>Strike</translation>
         </message>
         <message>
             <source>КБ</source>
@@ -1954,7 +2082,7 @@
         </message>
         <message>
             <source>Сменить соперника</source>
-            <translation>Switch to another enemy</translation>
+            <translation>Switch to another opponent</translation>
         </message>
         <message>
             <source>Сдаться</source>
@@ -1982,7 +2110,7 @@
         </message>
         <message>
             <source>Соперник, %1</source>
-            <translation>Enemy, %1</translation>
+            <translation>Opponent, %1</translation>
         </message>
         <message>
             <source>Ваши удары</source>
@@ -1990,7 +2118,7 @@
         </message>
         <message>
             <source>Удары соперника</source>
-            <translation>Enemy's strikes</translation>
+            <translation>Opponent's strikes</translation>
         </message>
         <message>
             <source>Ваш образ</source>
@@ -1998,7 +2126,7 @@
         </message>
         <message>
             <source>%1 соперника</source>
-            <translation>Enemy's %1</translation>
+            <translation>Opponent's %1</translation>
         </message>
     </context>
     <context>
@@ -2021,11 +2149,11 @@
         </message>
         <message>
             <source>Параметры вещи:</source>
-            <translation>Item stats:</translation>
+            <translation>Item details:</translation>
         </message>
         <message>
             <source>Вещи в продаже:</source>
-            <translation>For sale:</translation>
+            <translation>Items for sale:</translation>
         </message>
         <message>
             <source>Вещь куплена.</source>
@@ -2053,7 +2181,7 @@
         </message>
         <message>
             <source>Параметры вещи</source>
-            <translation>Item stats</translation>
+            <translation>Item details</translation>
         </message>
         <message>
             <source>Вещи в продаже</source>
@@ -2123,7 +2251,7 @@
         </message>
         <message>
             <source>Ваш ник:</source>
-            <translation>Your nick:</translation>
+            <translation>Nickname:</translation>
         </message>
         <message>
             <source>Ваш пароль:</source>
@@ -2135,15 +2263,15 @@
         </message>
         <message>
             <source>Войти в игру под введённым ником</source>
-            <translation>Enter the game under this nick</translation>
+            <translation>Enter the game under this nickname</translation>
         </message>
         <message>
             <source>Вы зашли под ранее зарегистрированным ником.</source>
-            <translation>You have logged in under a registered nick.</translation>
+            <translation>Welcome back! You have logged in with your registered nickname.</translation>
         </message>
         <message>
             <source>Ваш ник зарегистрирован.</source>
-            <translation>Your nick is registered.</translation>
+            <translation>Your nickname is registered. Welcome!</translation>
         </message>
         <message>
             <source> - Меню</source>
@@ -2171,15 +2299,15 @@
         </message>
         <message>
             <source>Нужно ввести ник и пароль.</source>
-            <translation>Enter a nick and a password.</translation>
+            <translation>Enter a nickname and a password.</translation>
         </message>
         <message>
             <source>Ник и пароль должны состоять минимум из трёх символов.</source>
-            <translation>The nick and the password need at least three characters.</translation>
+            <translation>The nickname and the password need at least three characters each.</translation>
         </message>
         <message>
             <source>Ник не может состоять из одних пробелов.</source>
-            <translation>The nick cannot be spaces only.</translation>
+            <translation>The nickname cannot be spaces only.</translation>
         </message>
         <message>
             <source>Сохранение не загружено: %1.</source>
@@ -2187,27 +2315,30 @@
         </message>
         <message>
             <source>Неверный ник или пароль.</source>
-            <translation>Wrong nick or password.</translation>
+            <translation>Wrong nickname or password.</translation>
         </message>
         <message>
             <source>Файл сохранения этого ника не подходит по версии к игре.</source>
-            <translation>This nick's save file is from a version that does not suit the game.</translation>
+            <translation>This nickname's save file is from a version of the game that cannot read it.</translation>
         </message>
         <message>
             <source>Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в него.</source>
-            <translation>The save file has been renamed, but it must bear the name of the nick it was saved under.</translation>
+            <translation>The save file has been renamed; it must bear the nickname it was saved under.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>Загрузить последнюю целую резервную копию (уровень %1, %2 руб.)?</source>
-            <translation>Load the latest intact backup (level %1, %2 roubles)?</translation>
+            <translation>
+                <numerusform>Load the latest intact backup (level %1, %2 rouble)?</numerusform>
+                <numerusform>Load the latest intact backup (level %1, %2 roubles)?</numerusform>
+            </translation>
         </message>
         <message>
             <source>Ник не зарегистрирован: %1.</source>
-            <translation>The nick was not registered: %1.</translation>
+            <translation>The nickname was not registered: %1.</translation>
         </message>
         <message>
             <source>Ник</source>
-            <translation>Nick</translation>
+            <translation>Nickname</translation>
         </message>
         <message>
             <source>Пароль</source>
@@ -2224,9 +2355,12 @@
     </context>
     <context>
         <name>TForm5</name>
-        <message>
+        <message numerus="yes">
             <source>Вещь продана за %1 руб.</source>
-            <translation>Item sold for %1 roubles.</translation>
+            <translation>
+                <numerusform>Item sold for %1 rouble.</numerusform>
+                <numerusform>Item sold for %1 roubles.</numerusform>
+            </translation>
         </message>
         <message>
             <source>Ошибка</source>
@@ -2238,11 +2372,11 @@
         </message>
         <message>
             <source>Параметры вещи:</source>
-            <translation>Item stats:</translation>
+            <translation>Item details:</translation>
         </message>
         <message>
             <source>Вещи в рюкзаке:</source>
-            <translation>In the backpack:</translation>
+            <translation>Items in the backpack:</translation>
         </message>
         <message>
             <source>Бонусы:</source>
@@ -2330,11 +2464,11 @@
         </message>
         <message>
             <source>Параметры вещи</source>
-            <translation>Item stats</translation>
+            <translation>Item details</translation>
         </message>
         <message>
             <source>Вещи в рюкзаке</source>
-            <translation>In the backpack</translation>
+            <translation>Items in the backpack</translation>
         </message>
         <message>
             <source>Бонусы</source>
@@ -2388,11 +2522,11 @@
         </message>
         <message>
             <source>+1 к страннику</source>
-            <translation>+1 Wanderer</translation>
+            <translation>+1 Wayfaring</translation>
         </message>
         <message>
             <source>+1 к лесорубу</source>
-            <translation>+1 Woodcutter</translation>
+            <translation>+1 Woodcutting</translation>
         </message>
         <message>
             <source>Образы:</source>
@@ -2411,7 +2545,7 @@
         <name>Wood</name>
         <message>
             <source>Всё срублено.</source>
-            <translation>Nothing left to cut.</translation>
+            <translation>Nothing is left to cut here.</translation>
         </message>
         <message>
             <source>Неудачная попытка рубки.</source>
@@ -2419,27 +2553,27 @@
         </message>
         <message>
             <source>Срублена 1 шт.</source>
-            <translation>1 log cut.</translation>
+            <translation>You cut 1 log.</translation>
         </message>
         <message>
             <source>Срублено 2 шт.</source>
-            <translation>2 logs cut.</translation>
+            <translation>You cut 2 logs.</translation>
         </message>
         <message>
             <source>Срублено 3 шт.</source>
-            <translation>3 logs cut.</translation>
+            <translation>You cut 3 logs.</translation>
         </message>
         <message>
             <source>Срублено 4 шт.</source>
-            <translation>4 logs cut.</translation>
+            <translation>You cut 4 logs.</translation>
         </message>
         <message>
             <source>Срублено 5 шт.</source>
-            <translation>5 logs cut.</translation>
+            <translation>You cut 5 logs.</translation>
         </message>
         <message>
             <source>Рубка ещё: %1 сек.</source>
-            <translation>Cutting: %1 s left</translation>
+            <translation>Cutting wood: %1 s left</translation>
         </message>
         <message>
             <source>Рубка закончена. Получено мирного опыта: %1.</source>

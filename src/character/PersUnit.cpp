@@ -91,6 +91,9 @@ TForm7::TForm7(Game& game) : Screen(game, "TForm7", 451, 481) {
   SetTabOrder(Figure.SetFocusable(),
               {"PowerButton", "DexterityButton", "GoodLuckButton", "HealthButton", "StrannikButton",
                "LesorubButton", "AvatarListBox", "BackButton"});
+  // The last point spent hides the "+" under the focus; a repeated key must not
+  // spend a skill point on the next one.
+  SetSafeFocus(AvatarListBox);
   SetAccessibleNames({{"AvatarListBox", tr("Образы")}});
 }
 

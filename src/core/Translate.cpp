@@ -1,5 +1,7 @@
 #include "core/Translate.h"
 
+#include <cmath>
+
 namespace mg {
 namespace {
 Translation& Current() {
@@ -26,6 +28,19 @@ std::string translate(const char* context, const char* source, const char* disam
   std::string text = source;
   const std::size_t at = text.find("%n");
   if (at != std::string::npos) text.replace(at, 2, std::to_string(n));
+  return text;
+}
+
+int PluralCountOf(float amount) {
+  const float whole = std::trunc(amount);
+  if (whole != amount) return 2;
+  if (std::fabs(whole) < 1e6f) return static_cast<int>(whole);
+  return 1000000 + static_cast<int>(std::fmod(std::fabs(whole), 100.0f));
+}
+
+std::string CapitalizeFirst(std::string text) {
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+    text[0] = static_cast<char>(text[0] - 'a' + 'A');
   return text;
 }
 

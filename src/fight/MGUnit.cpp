@@ -214,6 +214,9 @@ void TForm1::MakeKeyboardPlay() {
                CheckBoxes[6], CheckBoxes[7], CheckBoxes[8], MoveButton, ChangeButton, BackButton,
                AttSodPoyas1Image, AttSodPoyas2Image, AttSodPoyas3Image, AttSodKarmanImage, ListBox1,
                ListBox2});
+  // "Сменить" or a block box disabled under the focus would hand it on towards
+  // "Сдаться"; the keys of the fight work on the screen without a focused control.
+  SetSafeFocus(this);
 }
 
 bool TForm1::FormKeyPress(int code) {

@@ -72,33 +72,32 @@ constexpr DamageRow kDamageTable[] = {
   {true,   true,    2.0f, 3.0f},
 };
 
-struct ZoneTexts {
-  const char* suffix;
-  const char* playerDodges;
-  const char* playerBlockHolds;
-  const char* opponentDodges;
-  const char* opponentBlockHolds;
-};
-const ZoneTexts kZoneTexts[kZoneCount + 1] = {
-  {},
-  {QT_TRANSLATE_NOOP("Fight", " (в голову)."), QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (в голову)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (в голову)."),
-   QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (в голову)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (в голову).")},
-  {QT_TRANSLATE_NOOP("Fight", " (в торс)."), QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (в торс)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (в торс)."),
-   QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (в торс)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (в торс).")},
-  {QT_TRANSLATE_NOOP("Fight", " (в живот)."), QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (в живот)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (в живот)."),
-   QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (в живот)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (в живот).")},
-  {QT_TRANSLATE_NOOP("Fight", " (в ноги)."), QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (в ноги)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (в ноги)."),
-   QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (в ноги)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (в ноги).")},
+// Where a strike goes, as the log lines put it in.
+const char* const kZoneWords[kZoneCount + 1] = {
+  "",
+  QT_TRANSLATE_NOOP("Fight", "в голову"),
+  QT_TRANSLATE_NOOP("Fight", "в торс"),
+  QT_TRANSLATE_NOOP("Fight", "в живот"),
+  QT_TRANSLATE_NOOP("Fight", "в ноги"),
 };
 
-// Prefixes of a strike that does damage: [striker][block broken][critical].
-const char* const kDamagePrefixes[2][2][2] = {
+// A strike that does nothing: [striker][dodged or blocked]. Whole sentences, so a
+// language may put the zone where its word order wants it.
+const char* const kMissLines[2][2] = {
+  // the opponent strikes: the player dodges, the player's block holds
+  {QT_TRANSLATE_NOOP("Fight", "Вы увернулись от удара (%1)."), QT_TRANSLATE_NOOP("Fight", "Вы заблокировали удар (%1).")},
+  // the player strikes
+  {QT_TRANSLATE_NOOP("Fight", "Соперник увернулся от удара (%1)."), QT_TRANSLATE_NOOP("Fight", "Соперник заблокировал удар (%1).")},
+};
+
+// A strike that does damage (%1) at a zone (%2): [striker][block broken][critical].
+const char* const kDamageLines[2][2][2] = {
   // the opponent: not blocked (normal, critical), block broken (normal, critical)
-  {{QT_TRANSLATE_NOOP("Fight", "Соперник поразил на -"), QT_TRANSLATE_NOOP("Fight", "Соперник поразил критом на -")},
-   {QT_TRANSLATE_NOOP("Fight", "Соперник пробил блок на -"), QT_TRANSLATE_NOOP("Fight", "Соперник пробил блок критом на -")}},
+  {{QT_TRANSLATE_NOOP("Fight", "Соперник поразил на -%1 (%2)."), QT_TRANSLATE_NOOP("Fight", "Соперник поразил критом на -%1 (%2).")},
+   {QT_TRANSLATE_NOOP("Fight", "Соперник пробил блок на -%1 (%2)."), QT_TRANSLATE_NOOP("Fight", "Соперник пробил блок критом на -%1 (%2).")}},
   // the player
-  {{QT_TRANSLATE_NOOP("Fight", "Вы поразили на -"), QT_TRANSLATE_NOOP("Fight", "Вы поразили критом на -")},
-   {QT_TRANSLATE_NOOP("Fight", "Вы пробили блок на -"), QT_TRANSLATE_NOOP("Fight", "Вы пробили блок критом на -")}},
+  {{QT_TRANSLATE_NOOP("Fight", "Вы поразили на -%1 (%2)."), QT_TRANSLATE_NOOP("Fight", "Вы поразили критом на -%1 (%2).")},
+   {QT_TRANSLATE_NOOP("Fight", "Вы пробили блок на -%1 (%2)."), QT_TRANSLATE_NOOP("Fight", "Вы пробили блок критом на -%1 (%2).")}},
 };
 
 // A one-strike opponent blocks three zones, by BlockPattern 1..4.
@@ -158,23 +157,23 @@ std::string FightText(const char* text) { return mg::translate("Fight", text); }
 // One strike at `zone`: writes its line and returns the damage it does.
 int ResolveStrike(const Striker& striker, Zone zone, bool blocked, const GameState& state,
                   const OpponentRecord& opponent, Random& random, std::vector<std::string>& lines) {
-  const ZoneTexts& texts = kZoneTexts[zone];
+  const std::string where = FightText(kZoneWords[zone]);
+  const char* const* misses = kMissLines[striker.isPlayer];
   if (ContestCheck(striker.dodge, state, opponent, random)) {
-    lines.push_back(FightText(striker.isPlayer ? texts.opponentDodges : texts.playerDodges));
+    lines.push_back(mg::Fill(FightText(misses[0]), {where}));
     return 0;
   }
   const float raw = striker.isPlayer ? RawDamage(state.AttKick, state.AttPower, random)
                                      : RawDamage(opponent.Kick, opponent.Power, random);
   if (blocked && !ContestCheck(striker.breakBlock, state, opponent, random)) {
-    lines.push_back(
-        FightText(striker.isPlayer ? texts.opponentBlockHolds : texts.playerBlockHolds));
+    lines.push_back(mg::Fill(FightText(misses[1]), {where}));
     return 0;
   }
   const bool critical = ContestCheck(striker.critical, state, opponent, random);
   const int kb = striker.isPlayer ? opponent.KB : state.AttKB;
   const int damage = DamageAfterArmour(raw, kb, blocked, critical);
-  lines.push_back(FightText(kDamagePrefixes[striker.isPlayer][blocked][critical]) +
-                  std::to_string(damage) + FightText(texts.suffix));
+  lines.push_back(mg::Fill(FightText(kDamageLines[striker.isPlayer][blocked][critical]),
+                           {std::to_string(damage), where}));
   return damage;
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/Translate.h"
 #include "inventory/BonusGems.h"
 #include "inventory/Selling.h"
 #include "inventory/StockText.h"
@@ -22,7 +23,8 @@ void TForm5::SellButtonClick() {
   game_.backpack.RemoveAt(row);
   game_.state.Money += LastSalePrice;
   ParamListBox->clear();
-  game_.Inform(tr("Вещь продана за %1 руб.").arg(QString::fromStdString(Roubles(LastSalePrice))));
+  game_.Inform(tr("Вещь продана за %1 руб.", nullptr, mg::PluralCountOf(LastSalePrice))
+                   .arg(QString::fromStdString(Roubles(LastSalePrice))));
   ShowMoney();
   if (game_.backpack.Count() > 0) SubjectListBox->Choose(0);
 }

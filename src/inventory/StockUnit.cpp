@@ -60,6 +60,8 @@ void TForm5::MakeKeyboardPlay() {
               {"PowerButton", "DexterityButton", "GoodLuckButton", "HealthButton", "ListBox",
                "SubjectListBox", "DressButton", "SellButton", "DragButton", "Drag2Button",
                "TransListBox", "TransButton", "BackButton"});
+  // "Надеть" disabled under the focus leaves it on the backpack, not on "Продать".
+  SetSafeFocus(SubjectListBox);
   SetAccessibleNames({{"ListBox", tr("Параметры вещи")},
                       {"SubjectListBox", tr("Вещи в рюкзаке")},
                       {"TransListBox", tr("Бонусы")}});

@@ -8,7 +8,8 @@ using Lines = std::vector<std::string>;
 std::string Tr(const char* text) { return mg::translate("ItemDescription", text); }
 
 std::string PriceLine(int price) {
-  return mg::Fill(mg::translate("ItemDescription", "Цена: %1 рублей"), {std::to_string(price)});
+  return mg::Fill(mg::translate("ItemDescription", "Цена: %1 рублей", nullptr, price),
+                  {std::to_string(price)});
 }
 
 std::string ModifierLine(const Modifier& modifier) {

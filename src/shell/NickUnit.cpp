@@ -11,6 +11,7 @@
 #include "core/Cp1251.h"
 #include "core/Format.h"
 #include "core/SystemLocale.h"
+#include "core/Translate.h"
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
@@ -169,7 +170,8 @@ bool TForm4::OfferBackup(SaveOpening& opening) {
   const GameState& saved = opening.backup->game.state;
   const QString question =
       TakeFault(opening) + " " +
-      tr("Загрузить последнюю целую резервную копию (уровень %1, %2 руб.)?")
+      tr("Загрузить последнюю целую резервную копию (уровень %1, %2 руб.)?", nullptr,
+         mg::PluralCountOf(saved.Money))
           .arg(saved.AttLevel)
           .arg(QString::fromStdString(FormatFloat(saved.Money, SystemDecimalPoint())));
   // The copy becomes current with the next save. Declining loads the files as they

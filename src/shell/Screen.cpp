@@ -13,6 +13,7 @@
 #include "core/EventLog.h"
 #include "core/Format.h"
 #include "core/SystemLocale.h"
+#include "core/Translate.h"
 #include "shell/Game.h"
 #include "widgets/ListBox.h"
 #include "widgets/PictureBox.h"
@@ -93,6 +94,20 @@ QWidget* Screen::FirstControl() const {
   return nullptr;
 }
 
+// Qt hands the focus of a control that is disabled or hidden to the next one in
+// the Tab order, where a second press of the same key could sell, give up or spend
+// a point. Screens with such neighbours name a harmless place for it.
+bool Screen::focusNextPrevChild(bool next) {
+  QWidget* focused = focusWidget();
+  const bool lost = focused && (!focused->isEnabled() || !focused->isVisibleTo(this));
+  if (!lost || !safeFocus_) return QWidget::focusNextPrevChild(next);
+  if (safeFocus_ != this && safeFocus_->isEnabled() && safeFocus_->isVisibleTo(this))
+    safeFocus_->setFocus(Qt::OtherFocusReason);
+  else
+    focused->clearFocus();
+  return true;
+}
+
 void Screen::SetDefaultButton(QPushButton* button) {
   defaultButton_ = button;
   button->setDefault(true);
@@ -106,7 +121,7 @@ void Screen::FormClose(QCloseEvent* event) { event->accept(); }
 
 void Screen::ShowMoney(QLabel* label, const QRect& frame) {
   label->setText(
-      tr("У вас: %1 руб.")
+      tr("У вас: %1 руб.", nullptr, mg::PluralCountOf(game_.state.Money))
           .arg(QString::fromStdString(FormatFloat(game_.state.Money, SystemDecimalPoint()))));
   label->setAlignment(Qt::AlignCenter);
   const QSize wanted = label->sizeHint();

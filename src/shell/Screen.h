@@ -68,6 +68,7 @@ class Screen : public QWidget {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
   // "У вас: 2087.5 руб." (the system's decimal separator) centred on the label's
   // frame; a sum too wide for the frame grows both ways, uncut.
@@ -84,6 +85,10 @@ class Screen : public QWidget {
   // The first control of the Tab order that can take the focus now.
   QWidget* FirstControl() const;
 
+  // Where the focus goes when the focused control is disabled or hidden under it,
+  // instead of its neighbour in the Tab order (the screen itself: no control).
+  void SetSafeFocus(QWidget* control) { safeFocus_ = control; }
+
   void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
   void SetDefaultButton(QPushButton* button);
 
@@ -92,5 +97,6 @@ class Screen : public QWidget {
  private:
   QPushButton* cancelButton_ = nullptr;
   QPushButton* defaultButton_ = nullptr;
+  QWidget* safeFocus_ = nullptr;
   bool centred_ = false;
 };

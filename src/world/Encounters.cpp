@@ -61,7 +61,54 @@ std::string OneAttacker(int kind) {
   return mg::translate("Encounter", "На Вас напал: %1.");
 }
 
-std::string ShownName(int kind) { return mg::translate("Monster", EncounterName(kind).c_str()); }
+// The attackers as the attack message names them: a translation takes one of a
+// kind ("a rat") or several ("rats"); Russian names each as it is.
+// clang-format off
+const char* const kAttackerNames[kMonsterKindCount] = {
+  "",
+  QT_TRANSLATE_N_NOOP("Attacker", "Крыса"),         QT_TRANSLATE_N_NOOP("Attacker", "Кабан"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Паук"),          QT_TRANSLATE_N_NOOP("Attacker", "Призрак"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Скелет"),        QT_TRANSLATE_N_NOOP("Attacker", "Зомби"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Гоблин"),        QT_TRANSLATE_N_NOOP("Attacker", "Орк"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Тролль"),        QT_TRANSLATE_N_NOOP("Attacker", "Огр"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Дракон"),        QT_TRANSLATE_N_NOOP("Attacker", "Хранитель врат"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Дозорный леса"), QT_TRANSLATE_N_NOOP("Attacker", "Ангел судьбы"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Ледяной"),       QT_TRANSLATE_N_NOOP("Attacker", "Равновесие"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Разрушитель"),   QT_TRANSLATE_N_NOOP("Attacker", "Охранник тьмы"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Воин света"),    QT_TRANSLATE_N_NOOP("Attacker", "Воин тьмы"),
+  QT_TRANSLATE_N_NOOP("Attacker", "Друг Мастера"),
+};
+// clang-format on
+
+std::string Attackers(int kind, int count) {
+  if (kind < 1 || kind >= kMonsterKindCount) return "";
+  return mg::translate("Attacker", kAttackerNames[kind], nullptr, count);
+}
+
+// The message for two or three attackers. Russian names every one; a source
+// that repeats a placeholder lets a translation count alike attackers instead
+// ("Two rats and a boar attack you.").
+std::string SeveralAttackers(int a, int b, int c) {
+  if (c == 0) {
+    if (a == b)
+      return mg::Fill(mg::translate("Encounter", "На Вас напали: %1 и %1."), {Attackers(a, 2)});
+    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1 и %2."),
+                    {Attackers(a, 1), Attackers(b, 1)});
+  }
+  if (a == b && b == c)
+    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1, %1 и %1."), {Attackers(a, 3)});
+  if (a == b)
+    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1, %1 и %2."),
+                    {Attackers(a, 2), Attackers(c, 1)});
+  if (a == c)
+    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1, %2 и %1."),
+                    {Attackers(a, 2), Attackers(b, 1)});
+  if (b == c)
+    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1, %2 и %2."),
+                    {Attackers(a, 1), Attackers(b, 2)});
+  return mg::Fill(mg::translate("Encounter", "На Вас напали: %1, %2 и %3."),
+                  {Attackers(a, 1), Attackers(b, 1), Attackers(c, 1)});
+}
 
 }  // namespace
 
@@ -107,15 +154,9 @@ std::string EncounterName(int kind) {
 
 std::string AttackMessageAt(int slot, const AttackerSlots& kinds) {
   const int count = CountAttackers(kinds);
-  const std::string first = ShownName(kinds[1]);
-  if (slot == 2 && count == 1) return mg::Fill(OneAttacker(kinds[1]), {first});
-  if (slot == 2 && count == 2) {
-    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1 и %2."),
-                    {first, ShownName(kinds[2])});
-  }
-  if (slot == 3 && count == 3) {
-    return mg::Fill(mg::translate("Encounter", "На Вас напали: %1, %2 и %3."),
-                    {first, ShownName(kinds[2]), ShownName(kinds[3])});
-  }
+  if (slot == 2 && count == 1)
+    return mg::CapitalizeFirst(mg::Fill(OneAttacker(kinds[1]), {Attackers(kinds[1], 1)}));
+  if ((slot == 2 && count == 2) || (slot == 3 && count == 3))
+    return mg::CapitalizeFirst(SeveralAttackers(kinds[1], kinds[2], kinds[3]));
   return "";
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/EventLog.h"
+#include "core/Language.h"
 #include "core/Random.h"
 #include "core/Sound.h"
 #include "fight/Resolution.h"
@@ -327,6 +328,27 @@ TEST_F(ResolveMoveTest, DodgesAndHeldBlocksWriteTheirZoneMessages) {
   EXPECT_EQ(state.MoveAttHP, 50);
   EXPECT_EQ(fight.CurrentOpponent.CurHP, 1000);
   EXPECT_TRUE(events.Take().empty());
+}
+
+// English writes whole sentences with the zone where English wants it, from the
+// same draws as the Russian lines above.
+TEST_F(ResolveMoveTest, EnglishLinesAreWholeSentences) {
+  const GameTranslation english(Language::English);
+  fight.CurrentOpponent = EvenOpponent(1);
+  choices.Strikes[1] = true;
+  choices.Blocks[2] = true;
+  MoveLog log = Resolve({1, 1, 0, 0, 40, 45, 49, 5, 44});
+  EXPECT_EQ(log.OpponentLines, Lines{"The opponent's critical hit broke your block: torso, 81."});
+  EXPECT_EQ(log.PlayerLines, Lines{"You hit the opponent's head for 30."});
+  choices = MoveChoices{};
+  choices.Strikes[2] = true;
+  choices.Strikes[3] = true;
+  fight.CurrentOpponent.Ulov = 200;
+  state.AttUlov = 200;
+  log = Resolve({0, 3, 49, 0, 0, 0, 49});
+  EXPECT_EQ(log.OpponentLines, Lines{"You dodged a strike to the legs."});
+  EXPECT_EQ(log.PlayerLines, (Lines{"The opponent blocked your strike to the torso.",
+                                    "The opponent dodged your strike to the belly."}));
 }
 
 TEST_F(ResolveMoveTest, ArmourSwallowingTheDamageStillWritesTheLine) {

@@ -2,7 +2,9 @@
 // list boxes: clicks with a real mouse, and a long random run of every change the
 // game makes, checked against a plain vector.
 
+#include <QApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <array>
@@ -14,6 +16,7 @@
 #include "shell/SaveGame.h"
 #include "shop/BuyUnit.h"
 #include "state/SaveFiles.h"
+#include "support/Keys.h"
 #include "support/TestGame.h"
 #include "widgets/ListBox.h"
 #include "widgets/PageControl.h"
@@ -97,6 +100,63 @@ TEST_F(InventoryLists, TheShopsListsAndTheAvatarListAnswerTheMouse) {
   character.show();
   MouseClick(*character.AvatarListBox, CentreOf(*character.AvatarListBox, 4));
   EXPECT_EQ(game->state.Avatar, "image\\5.bmp");
+}
+
+// Every list box with a click handler: the focus and the right and middle buttons
+// choose no line, so no line is ever highlighted that its handler did not see.
+TEST_F(InventoryLists, FocusAndOtherButtonsChooseNothingInAnyListWithAHandler) {
+  game->backpack.ReplaceAll({"Шлем слепоты", "Амулет смертельного взгляда"});
+  game->bonusList.ReplaceAll({"Алмаз [1]", "Рубин [1]"});
+  std::vector<ListBox*> boxes = {form->SubjectListBox, form->TransListBox,
+                                 game->form7->AvatarListBox};
+  for (TForm2::ShopTab& tab : game->form2->Tabs) boxes.push_back(tab.SubjectListBox);
+  for (ListBox* box : boxes) {
+    box->window()->show();
+    box->setCurrentRow(-1);
+    QSignalSpy clicks(box, &ListBox::Click);
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &in);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+      QTest::mouseClick(box->viewport(), button, {}, CentreOf(*box, 1));
+    EXPECT_EQ(box->currentRow(), -1) << box->objectName().toStdString();
+    EXPECT_EQ(clicks.count(), 0) << box->objectName().toStdString();
+  }
+}
+
+// The two ways a line could be used that the player never chose: logs reached by
+// the focus alone, and a line highlighted by the right button.
+TEST_F(InventoryLists, WearAndSellActOnlyOnTheLineChosenThroughItsHandler) {
+  game->backpack.ReplaceAll({"Шлем слепоты"});
+  form->SubjectListBox->Choose(0);
+  form->DressButton->click();
+  game->backpack.Append("Поленья (3 штуки)");
+  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(form->SubjectListBox, &in);
+  Events();
+  form->DressButton->click();
+  EXPECT_EQ(Events(), Lines{kNoChoice});
+  EXPECT_EQ(game->backpack.Lines(), Lines{"Поленья (3 штуки)"});
+
+  game->backpack.ReplaceAll({"Амулет смертельного взгляда", "Шлем слепоты"});
+  MouseClick(*form->SubjectListBox, CentreOf(*form->SubjectListBox, 0));
+  QTest::mouseClick(form->SubjectListBox->viewport(), Qt::RightButton, {},
+                    CentreOf(*form->SubjectListBox, 1));
+  form->SellButton->click();
+  EXPECT_EQ(game->backpack.Lines(), Lines{"Шлем слепоты"});
+}
+
+// Space on "Надеть" wears the helmet; the gem then first in line disables the button,
+// and the focus stays on the backpack, where a second Space sells nothing.
+TEST_F(InventoryLists, ASecondSpaceAfterWearingDoesNothing) {
+  game->backpack.ReplaceAll({"Шлем слепоты", "Алмаз [1]"});
+  form->SubjectListBox->Choose(0);
+  form->DressButton->setFocus();
+  const float money = game->state.Money;
+  for (int press = 0; press < 2; ++press) PressKey(form, Qt::Key_Space, {}, " ");
+  EXPECT_EQ(game->state.Shlem, "image\\Шлем слепоты.bmp");
+  EXPECT_EQ(game->backpack.Lines(), Lines{"Алмаз [1]"});
+  EXPECT_EQ(game->state.Money, money);
+  EXPECT_EQ(form->focusWidget(), form->SubjectListBox);
 }
 
 // Three equal gems below level 5 give the next level; anything else, nothing.

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "character/PersUnit.h"
+#include "core/Translate.h"
 #include "fight/MGUnit.h"
 #include "inventory/StockUnit.h"
 #include "items/ItemCatalogue.h"
@@ -77,16 +78,23 @@ void ExpectLinesFit(const QAbstractItemView* box) {
   }
 }
 
-// The longest lines a fight log holds, with five-digit damage.
+// Every kind of line a fight log holds, in the language chosen, with five-digit damage.
 std::vector<std::string> LongestFightLines() {
+  const auto fight = [](const char* text) { return mg::translate("Fight", text); };
   std::vector<std::string> lines;
-  for (const char* zone : {" (в голову).", " (в живот)."}) {
-    for (const char* prefix : {"Соперник пробил блок критом на -", "Вы пробили блок критом на -"})
-      lines.push_back(prefix + std::string("99999") + zone);
+  for (const char* zone : {"в голову", "в торс", "в живот", "в ноги"}) {
+    for (const char* line :
+         {"Соперник поразил на -%1 (%2).", "Соперник поразил критом на -%1 (%2).",
+          "Соперник пробил блок на -%1 (%2).", "Соперник пробил блок критом на -%1 (%2).",
+          "Вы поразили на -%1 (%2).", "Вы поразили критом на -%1 (%2).",
+          "Вы пробили блок на -%1 (%2).", "Вы пробили блок критом на -%1 (%2)."})
+      lines.push_back(mg::Fill(fight(line), {"99999", fight(zone)}));
+    for (const char* line :
+         {"Вы увернулись от удара (%1).", "Вы заблокировали удар (%1).",
+          "Соперник увернулся от удара (%1).", "Соперник заблокировал удар (%1)."})
+      lines.push_back(mg::Fill(fight(line), {fight(zone)}));
   }
-  lines.push_back("Соперник заблокировал удар (в голову).");
-  lines.push_back("Соперник увернулся от удара (в голову).");
-  lines.push_back("Ураган поразил соперника на -99999.");
+  lines.push_back(mg::Fill(fight("Ураган поразил соперника на -%1."), {"99999"}));
   return lines;
 }
 

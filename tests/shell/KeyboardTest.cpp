@@ -211,6 +211,30 @@ TEST_F(Keyboard, TheArrowsMoveOverTheMapAndStopAtItsEdges) {
   EXPECT_EQ(press(Qt::Key_Backtab), "Image10");
 }
 
+// A control disabled or hidden under the focus never hands it to a neighbour that
+// gives up the fight or spends a point.
+TEST_F(Keyboard, AControlLostUnderTheFocusLeavesItSomewhereHarmless) {
+  game->form4->hide();
+  TForm1& fight = *game->form1;
+  fight.show();
+  fight.ChangeButton->show();
+  fight.ChangeButton->setEnabled(true);
+  fight.ChangeButton->setFocus();
+  fight.ChangeButton->setEnabled(false);
+  EXPECT_EQ(NameOf(Focus(&fight)), "(none)");
+  fight.hide();
+  TForm7& character = *game->form7;
+  game->state.PointPar = game->state.PointUm = 1;
+  character.show();
+  // Qt moves the focus off a hidden control only in the active window.
+  QApplication::setActiveWindow(&character);
+  ASSERT_TRUE(TabTo(&character, "PowerButton"));
+  PressKey(&character, Qt::Key_Space, {}, " ");
+  character.TimerTimer();  // the label refresh hides the "+" buttons
+  EXPECT_EQ(NameOf(Focus(&character)), "AvatarListBox");
+  EXPECT_EQ(game->state.PointUm, 1);
+}
+
 TEST_F(Keyboard, FightKeysTickTheBoxesAsClicksDo) {
   game->form3->AttackerKinds[1] = 1;
   game->form4->hide();
@@ -343,8 +367,8 @@ TEST_F(Keyboard, InEnglishEveryAccessibleNameIsEnglish) {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
   };
   EXPECT_EQ(name(game->form5->Figure.Slot("Shlem")), "Helm: Helm of Blindness");
-  EXPECT_EQ(name(game->form1->findChild<QWidget*>("DefShlemImage")), "Enemy's Helm");
+  EXPECT_EQ(name(game->form1->findChild<QWidget*>("DefShlemImage")), "Opponent's Helm");
   EXPECT_EQ(name(game->form3->Images[5]), "Town (place 5): You are here");
   EXPECT_EQ(name(game->form3->Images[7]), "Place 7: Travel here");
-  EXPECT_EQ(name(game->form4->Edit1), "Nick");
+  EXPECT_EQ(name(game->form4->Edit1), "Nickname");
 }

@@ -1,4 +1,3 @@
-#include <chrono>
 #include <random>
 
 #include "state/SaveFilesFixture.h"
@@ -105,11 +104,8 @@ TEST_F(BadSaveFile, AnEmptyLineIsReported) {
 TEST_F(BadSaveFile, AHundredThousandBackpackLinesGoAndComeBack) {
   std::vector<std::string> backpack;
   for (int i = 0; i < 100000; ++i) backpack.push_back(i % 2 ? "Кожаная броня" : "Меч");
-  const auto start = std::chrono::steady_clock::now();
   SaveVasya(backpack);
   LoadedGame loaded;
   ASSERT_EQ(Load(loaded), std::nullopt);
-  const auto took = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(loaded.backpack, backpack);
-  EXPECT_LT(took, std::chrono::seconds(5));
 }

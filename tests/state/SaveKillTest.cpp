@@ -41,7 +41,8 @@ TEST_F(SaveKill, ASaveKilledAtRandomMomentsIsAlwaysFoundWholeAndNeverLost) {
     cutOff += n != reported;
     saved = n;
   }
-  EXPECT_GT(saved, MG_KILL_ROUNDS);
+  // Every round waits for the child's first save, however busy the machine.
+  EXPECT_GE(saved, MG_KILL_ROUNDS);
   RecordProperty("saves", static_cast<int>(saved));
   RecordProperty("counted but unreported", cutOff);
 }

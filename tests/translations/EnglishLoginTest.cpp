@@ -79,7 +79,7 @@ TEST_F(EnglishLogin, RefusalsOfTheNickAndOfItsRegistrationAreInEnglish) {
   game->form4->Edit1->setText("Hero");
   game->form4->Edit2->setText("wrong!");
   game->form4->Button->click();
-  EXPECT_EQ(Events(), std::vector<std::string>{Refusal("Wrong nick or password.")});
+  EXPECT_EQ(Events(), std::vector<std::string>{Refusal("Wrong nickname or password.")});
 
   // Another running game on the same folder holds the nick.
   LogIn(*game, "Hero");
@@ -94,8 +94,8 @@ TEST_F(EnglishLogin, RefusalsOfTheNickAndOfItsRegistrationAreInEnglish) {
   LogIn(*other, "Hero");
   EXPECT_EQ(otherLog.Take(),
             std::vector<std::string>{Refusal(
-                "The nick “Hero” is already in play: another running copy of the game has it. "
-                "Close that copy or log in with another nick.")});
+                "The nickname “Hero” is already in play in another running copy of the game. "
+                "Close that copy or log in with another nickname.")});
   other.reset();
 
   game.reset();
@@ -106,7 +106,7 @@ TEST_F(EnglishLogin, RefusalsOfTheNickAndOfItsRegistrationAreInEnglish) {
   const auto events = Events();
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.back(),
-            Refusal("The nick was not registered: the save folder cannot be created."));
+            Refusal("The nickname was not registered: the save folder cannot be created."));
 }
 
 }  // namespace

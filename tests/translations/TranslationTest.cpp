@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -66,6 +67,8 @@ QStringList Placeholders(const QString& text) {
   QStringList found;
   for (const auto& match : QRegularExpression("%[1-9n]").globalMatch(text))
     found << match.captured();
+  // A source may name one argument twice where a translation names it once.
+  found.removeDuplicates();
   found.sort();
   return found;
 }
@@ -165,9 +168,62 @@ TEST_F(English, CountsTakeTheEnglishPluralAndAttacksTheirOneForm) {
   EXPECT_EQ(SkillPointsLeftText(0), "0 skill points left.");
   EXPECT_EQ(FoundMoneyMessage(1), "You found 1 rouble.");
   EXPECT_EQ(FoundMoneyMessage(42), "You found 42 roubles.");
-  EXPECT_EQ(AttackMessageAt(2, AttackerSlots{0, 1, 0, 0}), "Rat attacks you.");
-  EXPECT_EQ(AttackMessageAt(3, AttackerSlots{0, 1, 2, 3}), "Rat, Boar and Spider attack you.");
-  EXPECT_EQ(FoundItemMessage("Броня орка"), "You found: Orc Armour.");
+  EXPECT_EQ(FoundItemMessage("Броня орка"), "Your loot: Orc Armour.");
+}
+
+// Alike attackers are counted in English and named one by one in Russian, as before.
+TEST_F(English, AttackersAreCountedWithTheirArticles) {
+  struct Case {
+    int slot;
+    AttackerSlots kinds;
+    const char* english;
+    const char* russian;
+  };
+  const Case cases[] = {
+      {2, {0, 1, 0, 0}, "A rat attacks you.", "На Вас напала: Крыса."},
+      {2, {0, 16, 0, 0}, "The Balance attacks you.", "На Вас напало: Равновесие."},
+      {2, {0, 8, 0, 0}, "An orc attacks you.", "На Вас напал: Орк."},
+      {2, {0, 1, 1, 0}, "Two rats attack you.", "На Вас напали: Крыса и Крыса."},
+      {2, {0, 1, 2, 0}, "A rat and a boar attack you.", "На Вас напали: Крыса и Кабан."},
+      {3, {0, 1, 1, 1}, "Three rats attack you.", "На Вас напали: Крыса, Крыса и Крыса."},
+      {3, {0, 10, 10, 9}, "Two ogres and a troll attack you.", "На Вас напали: Огр, Огр и Тролль."},
+      {3, {0, 10, 9, 10}, "Two ogres and a troll attack you.", "На Вас напали: Огр, Тролль и Огр."},
+      {3,
+       {0, 11, 21, 21},
+       "A dragon and two Master's Friends attack you.",
+       "На Вас напали: Дракон, Друг Мастера и Друг Мастера."},
+      {3,
+       {0, 1, 2, 3},
+       "A rat, a boar and a spider attack you.",
+       "На Вас напали: Крыса, Кабан и Паук."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(AttackMessageAt(c.slot, c.kinds), c.english);
+  english.reset();
+  for (const Case& c : cases) EXPECT_EQ(AttackMessageAt(c.slot, c.kinds), c.russian);
+  // The message's own list of names is the roster's.
+  for (int kind = 1; kind < kMonsterKindCount; ++kind) {
+    EXPECT_NE(AttackMessageAt(2, AttackerSlots{0, kind, 0, 0}).find(RosterRow(kind).name),
+              std::string::npos)
+        << kind;
+  }
+}
+
+// Money is a float: only exactly one takes the singular, and the count a sum gives
+// keeps the digits the Russian rule reads.
+TEST_F(English, SumsOfMoneyTakeTheirPluralForm) {
+  const auto shown = [](float sum, const char* digits) {
+    return QCoreApplication::translate("Screen", "У вас: %1 руб.", nullptr, mg::PluralCountOf(sum))
+        .arg(digits)
+        .toStdString();
+  };
+  EXPECT_EQ(shown(1.0f, "1"), "You have 1 rouble");
+  EXPECT_EQ(shown(2.0f, "2"), "You have 2 roubles");
+  EXPECT_EQ(shown(0.5f, "0.5"), "You have 0.5 roubles");
+  EXPECT_EQ(shown(1.5f, "1.5"), "You have 1.5 roubles");
+  EXPECT_EQ(shown(0.0f, "0"), "You have 0 roubles");
+  EXPECT_EQ(mg::PluralCountOf(21.0f), 21);
+  EXPECT_EQ(mg::PluralCountOf(3e9f), 1000000);
+  EXPECT_EQ(mg::PluralCountOf(1000001.0f), 1000001);
 }
 
 TEST_F(English, RussianComesBackUnchangedWhenTheTranslationGoes) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <random>
@@ -75,6 +77,62 @@ TEST_F(ShownListBox, ChoosingByTheGameDoesNotRunTheHandlerButChooseDoes) {
   EXPECT_EQ(box.currentRow(), -1);
   EXPECT_EQ(clicks.count(), 1);
   EXPECT_FALSE(box.selectionModel()->hasSelection());
+}
+
+// Whatever mix of mouse buttons, modifiers, keys, drags and focus the player
+// uses, the line shown chosen is the line the handler last saw.
+TEST_F(ShownListBox, TheLineShownChosenIsAlwaysTheOneTheHandlerSaw) {
+  lines.ReplaceAll({"Шлем слепоты", "Зелье ХП", "Алмаз [1]", "Меч", "Поленья (3 штуки)"});
+  int seen = -1;
+  QObject::connect(&box, &ListBox::Click, [&] { seen = box.currentRow(); });
+  std::mt19937 random(20261209);
+  const auto draw = [&random](int n) { return static_cast<int>(random() % n); };
+  const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+  const Qt::Key keys[] = {Qt::Key_Up,  Qt::Key_Down,  Qt::Key_Home,
+                          Qt::Key_End, Qt::Key_Space, Qt::Key_M};
+  const QPoint outside(-20, -20);
+  for (int step = 0; step < 1500; ++step) {
+    const QPoint row = draw(6) == 0 ? EmptyArea() : CentreOf(draw(5));
+    const Qt::MouseButton button = buttons[draw(3)];
+    const Qt::KeyboardModifiers modifiers = draw(3) == 0 ? Qt::ControlModifier : Qt::NoModifier;
+    switch (draw(5)) {
+      case 0:
+        QTest::mouseClick(box.viewport(), button, modifiers, row);
+        break;
+      case 1:
+        // As a mouse sends it: a click, then the double click and its release.
+        QTest::mouseClick(box.viewport(), button, modifiers, row);
+        QTest::mouseDClick(box.viewport(), button, modifiers, row);
+        QTest::mouseRelease(box.viewport(), button, modifiers, row);
+        break;
+      case 2:
+        // A drag over the lines that ends outside the list.
+        QTest::mousePress(box.viewport(), button, modifiers, row);
+        {
+          // Sent, not through the cursor, whose moves arrive at the platform's pace.
+          const QPoint to = CentreOf(draw(5));
+          QMouseEvent move(QEvent::MouseMove, to, box.viewport()->mapToGlobal(to), Qt::NoButton,
+                           button, modifiers);
+          QApplication::sendEvent(box.viewport(), &move);
+        }
+        QTest::mouseRelease(box.viewport(), button, modifiers, outside);
+        break;
+      case 3:
+        QTest::keyClick(&box, keys[draw(6)], modifiers);
+        break;
+      default: {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason),
+            in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(&box, &out);
+        QApplication::sendEvent(&box, &in);
+      }
+    }
+    const QModelIndexList shown = box.selectionModel()->selectedIndexes();
+    ASSERT_LE(shown.size(), 1) << step;
+    ASSERT_EQ(shown.empty() ? -1 : shown.front().row(), seen) << step;
+    ASSERT_EQ(box.currentRow(), seen) << step;
+  }
+  EXPECT_GE(seen, 0);
 }
 
 // The view shows exactly the data, line for line, after any mix of changes; the

@@ -278,7 +278,8 @@ QImage DrawLandscape() {
 
 namespace {
 
-// "You are here": a banner on a compass, on old paper.
+// "You are here": a banner on a compass, on old paper. A mark, not words, so
+// the picture reads the same in every language.
 QImage DrawHere() {
   Canvas canvas({100, 100}, QColor(222, 200, 150));
   QPainter& p = canvas.painter();
@@ -286,32 +287,27 @@ QImage DrawHere() {
   paper.setColorAt(0, QColor(238, 220, 176));
   paper.setColorAt(1, QColor(176, 140, 90));
   p.fillRect(canvas.Rect(), paper);
-  p.setPen(QPen(QColor(120, 80, 40), 1.2));
+  const QPointF centre(50, 58);
+  p.setPen(QPen(QColor(120, 80, 40), 1.4));
   p.setBrush(Qt::NoBrush);
-  p.drawEllipse(QPointF(50, 54), 36, 36);
+  p.drawEllipse(centre, 38, 38);
   for (int i = 0; i < 8; ++i) {
     p.save();
-    p.translate(50, 54);
+    p.translate(centre);
     p.rotate(i * 45);
     p.setBrush(i % 2 ? QColor(150, 110, 70) : QColor(110, 60, 30));
-    const double length = i % 2 ? 22 : 34;
+    const double length = i % 2 ? 24 : 36;
     p.drawPolygon(QPolygonF({QPointF(0, -length), QPointF(5, 0), QPointF(0, 4), QPointF(-5, 0)}));
     p.restore();
   }
   // The banner on its pole.
-  p.setPen(QPen(QColor(60, 40, 24), 2.4, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(50, 56), QPointF(50, 14));
+  p.setPen(QPen(QColor(60, 40, 24), 2.6, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(centre, QPointF(50, 8));
   p.setPen(QPen(QColor(110, 10, 10), 0.8));
   p.setBrush(QColor(210, 30, 30));
-  p.drawPolygon(QPolygonF({QPointF(51, 14), QPointF(80, 20), QPointF(51, 32)}));
+  p.drawPolygon(QPolygonF({QPointF(51, 8), QPointF(84, 16), QPointF(51, 28)}));
   p.setBrush(QColor(250, 210, 60));
-  p.drawEllipse(QPointF(50, 56), 5, 5);
-  QFont font("DejaVu Sans");
-  font.setPixelSize(13);
-  font.setBold(true);
-  p.setFont(font);
-  p.setPen(QColor(90, 20, 10));
-  p.drawText(QRectF(0, 78, 100, 20), Qt::AlignCenter, QString::fromUtf8("Вы здесь"));
+  p.drawEllipse(centre, 6, 6);
   return canvas.Take();
 }
 
