@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -104,8 +103,17 @@ GameFolder LocateFolder(const CommandLine& line) {
   places.root = line.root;
   places.besideExecutable = LocalPath(programFolder.filePath("game"));
   places.installedData = LocalPath(QDir::cleanPath(programFolder.filePath(MG_DATA_FROM_PROGRAM)));
-  places.playerData = LocalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  return LocateGameFolder(places);
+  places.playerData = PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
+                                       QCoreApplication::applicationName().toStdString());
+  const auto folder = LocateGameFolder(places);
+  if (!folder) {
+    std::fprintf(stderr,
+                 "morrowgate: no folder for saves: they belong in the player's data folder, and "
+                 "neither HOME nor an absolute XDG_DATA_HOME names one. Set one of them, or "
+                 "give a game folder you may write in with --root DIR.\n");
+    std::exit(1);
+  }
+  return *folder;
 }
 
 void PrintHelp(const GameFolder& folder) {
@@ -183,6 +191,7 @@ int main(int argc, char** argv) {
   const GameFolder folder = LocateFolder(line);
   line.game.root = folder.Root();
   line.game.saves = folder.Saves();
+  line.game.unwritableSaves = folder.UnwritableSaves();
 
   // The script mode is a contract read by outside tests: Russian unless told.
   line.game.language = line.language.value_or(line.script ? Language::Russian : SystemLanguage());

@@ -1843,6 +1843,38 @@
             <source>это не сохранённая игра</source>
             <translation>it is not a saved game</translation>
         </message>
+        <message>
+            <source>значение %1 «%2» вне пределов от %3 до %4</source>
+            <translation>the value %1 “%2” is outside %3 to %4</translation>
+        </message>
+        <message>
+            <source>значение %1 «%2» вне допустимых пределов</source>
+            <translation>the value %1 “%2” is out of range</translation>
+        </message>
+        <message>
+            <source>файла нет или он не читается</source>
+            <translation>the file is missing or cannot be read</translation>
+        </message>
+        <message>
+            <source>он изменился после того, как игра его записала</source>
+            <translation>it changed after the game wrote it</translation>
+        </message>
+        <message>
+            <source>в нём есть байт, которого нет в кодировке сохранений</source>
+            <translation>it holds a byte the saves' code page does not define</translation>
+        </message>
+        <message>
+            <source>в нём нет сохранённой игры</source>
+            <translation>it holds no saved game</translation>
+        </message>
+        <message>
+            <source>файла нет</source>
+            <translation>the file is missing</translation>
+        </message>
+        <message>
+            <source>пароль в нём не тот, что в резервной копии</source>
+            <translation>its password is not the one in the backup</translation>
+        </message>
     </context>
     <context>
         <name>SaveGame</name>
@@ -2346,10 +2378,6 @@
             <translation>The save was not loaded: %1.</translation>
         </message>
         <message>
-            <source>Файл сохранения %1 повреждён: в нём нет сохранённой игры.</source>
-            <translation>Save file %1 is damaged: it holds no saved game.</translation>
-        </message>
-        <message>
             <source>Неверный ник или пароль.</source>
             <translation>Wrong nickname or password.</translation>
         </message>
@@ -2379,6 +2407,14 @@
         <message>
             <source>Пароль</source>
             <translation>Password</translation>
+        </message>
+        <message>
+            <source>Резервной копии нет: персонаж загружен как есть.</source>
+            <translation>There is no backup: the character is loaded as it stands.</translation>
+        </message>
+        <message>
+            <source>В папку сохранений %1 нельзя писать: сохранить игру не удастся, пока она закрыта для записи.</source>
+            <translation>The save folder %1 cannot be written: the game cannot be saved while it stays closed to writing.</translation>
         </message>
     </context>
     <context>

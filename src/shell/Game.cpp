@@ -26,7 +26,7 @@ constexpr const char* kApplicationTitle = "Off-Line Morrowgate";
 Game::Game(GameOptions opts, EventLog* record)
     : options(std::move(opts)),
       translation(options.language),
-      folder(options.root, options.saves),
+      folder(options.root, options.saves, options.unwritableSaves),
       files(options.files ? *options.files : Disk()),
       log(record ? *record : *(ownLog_ = std::make_unique<NullLog>())),
       dialogs(MakeDialogs(record)),

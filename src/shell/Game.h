@@ -31,10 +31,11 @@ class HelpWindow;
 
 struct GameOptions {
   std::filesystem::path root;
-  std::filesystem::path saves;        // otherwise the game folder's save/
-  std::optional<std::uint32_t> seed;  // otherwise the clock
-  std::optional<int> hour;            // otherwise the local clock
-  FileOps* files = nullptr;           // otherwise the real disk
+  std::filesystem::path saves;            // otherwise the game folder's save/
+  std::filesystem::path unwritableSaves;  // the own save/ when saves go elsewhere
+  std::optional<std::uint32_t> seed;      // otherwise the clock
+  std::optional<int> hour;                // otherwise the local clock
+  FileOps* files = nullptr;               // otherwise the real disk
   Language language = Language::Russian;
 };
 
