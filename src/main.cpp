@@ -143,8 +143,17 @@ GameFolder LocateFolder(const CommandLine& line) {
   places.root = line.root;
   places.besideExecutable = LocalPath(programFolder.filePath("game"));
   places.installedData = LocalPath(QDir::cleanPath(programFolder.filePath(MG_DATA_FROM_PROGRAM)));
-  places.playerData = LocalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  return LocateGameFolder(places);
+  places.playerData = PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
+                                       QCoreApplication::applicationName().toStdString());
+  const auto folder = LocateGameFolder(places);
+  if (!folder) {
+    std::fprintf(stderr,
+                 "morrowgate: no folder for saves: they belong in the player's data folder, and "
+                 "neither HOME nor an absolute XDG_DATA_HOME names one. Set one of them, or "
+                 "give a game folder you may write in with --root DIR.\n");
+    std::exit(1);
+  }
+  return *folder;
 }
 
 void PrintHelp(const GameFolder& folder) {
@@ -274,6 +283,7 @@ GameOptions ReplayOptions(const Recording& recording, const CommandLine& line,
                           const QTemporaryDir& saves) {
   GameOptions options = line.game;
   options.saves = LocalPath(saves.filePath("save"));
+  options.unwritableSaves.clear();
   options.seed = recording.seed;
   options.hour = recording.hour;
   options.language = recording.language;
@@ -344,6 +354,7 @@ int main(int argc, char** argv) {
   const GameFolder folder = LocateFolder(line);
   line.game.root = folder.Root();
   line.game.saves = folder.Saves();
+  line.game.unwritableSaves = folder.UnwritableSaves();
 
   // The script mode is a contract read by outside tests: Russian unless told.
   line.game.language = line.language.value_or(line.script ? Language::Russian : SystemLanguage());

@@ -2,7 +2,7 @@
 # Sourced by ./play and ./test.
 
 MG_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-tools-dev
-  libgl-dev libgtest-dev libbenchmark-dev ccache
+  libgl-dev zlib1g-dev libgtest-dev libbenchmark-dev ccache
   qt6-qpa-plugins fonts-dejavu-core espeak-ng xvfb xauth xdotool
   dpkg-dev file lintian desktop-file-utils appstream)
 

@@ -74,8 +74,7 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
   // of a long backpack through here.
   static const std::array<std::string, 128> kHighUtf8 = [] {
     std::array<std::string, 128> forms;
-    for (int i = 0; i < 128; ++i)
-      AppendUtf8(forms[i], kHighHalf[i] == 0 ? U'\uFFFD' : kHighHalf[i]);
+    for (int i = 0; i < 128; ++i) AppendUtf8(forms[i], kHighHalf[i] == 0 ? U'?' : kHighHalf[i]);
     return forms;
   }();
   std::string out;

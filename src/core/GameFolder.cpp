@@ -10,8 +10,10 @@ namespace {
 constexpr const char* kSaveFolder = "save";
 }
 
-GameFolder::GameFolder(fs::path root, fs::path saves)
-    : root_(std::move(root)), saves_(saves.empty() ? root_ / kSaveFolder : std::move(saves)) {}
+GameFolder::GameFolder(fs::path root, fs::path saves, fs::path unwritable)
+    : root_(std::move(root)),
+      saves_(saves.empty() ? root_ / kSaveFolder : std::move(saves)),
+      unwritable_(std::move(unwritable)) {}
 
 fs::path GameFolder::Resolve(const std::string& gamePath) const {
   std::string relative = gamePath;
@@ -32,12 +34,26 @@ bool MayWriteIn(const fs::path& folder) {
   return fs::is_directory(existing, error) && access(existing.c_str(), W_OK | X_OK) == 0;
 }
 
-GameFolder LocateGameFolder(const GamePlaces& places) {
+std::optional<fs::path> PlayerDataFolder(const char* xdgDataHome, const char* home,
+                                         const std::string& program) {
+  const auto absolute = [](const char* path) {
+    return path && fs::path(path).is_absolute() ? std::optional(fs::path(path)) : std::nullopt;
+  };
+  if (const auto data = absolute(xdgDataHome)) return *data / program;
+  if (const auto own = absolute(home)) return *own / ".local" / "share" / program;
+  return std::nullopt;
+}
+
+std::optional<GameFolder> LocateGameFolder(const GamePlaces& places) {
   std::error_code error;
   const bool installed = !places.root && !fs::is_directory(places.besideExecutable, error) &&
                          fs::is_directory(places.installedData, error);
-  if (installed) return GameFolder(places.installedData, places.playerData);
-  const fs::path root = places.root.value_or(places.besideExecutable);
+  const fs::path root =
+      installed ? places.installedData : places.root.value_or(places.besideExecutable);
   const fs::path saves = root / kSaveFolder;
-  return GameFolder(root, MayWriteIn(saves) ? saves : places.playerData);
+  if (!installed && MayWriteIn(saves)) return GameFolder(root, saves);
+  if (!places.playerData) return std::nullopt;
+  // Characters saved in an own save/ before it became unwritable stay reachable.
+  const bool earlierSaves = !installed && fs::is_directory(saves, error);
+  return GameFolder(root, *places.playerData, earlierSaves ? saves : fs::path());
 }

@@ -138,6 +138,7 @@ void TForm1::Surrender() {
 }
 
 void TForm1::FinishFight(int GameState::*counter) {
+  StopAutoFight();
   GameState& state = game_.state;
   state.MoveAttHP = state.AttHP;
   state.FightExp = 0;

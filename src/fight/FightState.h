@@ -34,6 +34,8 @@ struct FightState {
   // The opponents: slots [1] … [3]; an empty slot has CurHP 0.
   OpponentRecord OpponentSlots[4];
   int CurrentIndex = 1;
+  // Moves played in this fight, against every opponent.
+  int MoveNumber = 0;
   // The working copy of slot CurrentIndex; moves change only this.
   OpponentRecord CurrentOpponent;
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <ctime>
 
 #include "core/Translate.h"
@@ -90,6 +91,7 @@ struct FightNumber {
 };
 constexpr FightNumber kFightNumbers[] = {
     {"CurrentIndex", &FightState::CurrentIndex},
+    {"MoveNumber", &FightState::MoveNumber},
     // the opponent's choices of the move
     {"OppStrikeZone", &FightState::OppStrikeZone},
     {"BlockPattern", &FightState::BlockPattern},
@@ -130,14 +132,20 @@ void SetOpponentText(QLabel* label, const QString& text) {
   label->setAccessibleName(TForm1::tr("Соперник, %1").arg(text));
 }
 
+// Whether a typed character is one of a key's letters, in either case: the Latin one
+// and the Russian layout's on the same key.
+bool KeyIs(int code, const QString& letters) {
+  const QString typed = QString(QChar(code)).toLower();
+  return typed.size() == 1 && letters.contains(typed);
+}
+
 // The keys of the eight boxes: 1 … 4 strike, Q W E R block (Й Ц У К on the same
 // keys of a Russian layout); none is 0.
 int BoxOfKey(int code) {
   if (code >= '1' && code <= '4') return code - '1' + 1;
   const QString keys[] = {"qй", "wц", "eу", "rк"};
-  const QString typed = QString(QChar(code)).toLower();
   for (int zone = 1; zone <= 4; ++zone) {
-    if (typed.size() == 1 && keys[zone - 1].contains(typed)) return zone + 4;
+    if (KeyIs(code, keys[zone - 1])) return zone + 4;
   }
   return 0;
 }
@@ -199,6 +207,7 @@ void TForm1::CreateControls() {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setCursor(Qt::CrossCursor);
   }
+  CreateAutoFightControls();
   ListBox1->setAccessibleName(tr("Ваши удары"));
   ListBox2->setAccessibleName(tr("Удары соперника"));
   AttAvatarImage->SetAccessibleLabel(tr("Ваш образ"));
@@ -210,10 +219,11 @@ void TForm1::MakeKeyboardPlay() {
   for (PictureBox* item :
        {AttSodPoyas1Image, AttSodPoyas2Image, AttSodPoyas3Image, AttSodKarmanImage})
     item->SetFocusable();
-  SetTabOrder({CheckBoxes[1], CheckBoxes[2], CheckBoxes[3], CheckBoxes[4], CheckBoxes[5],
-               CheckBoxes[6], CheckBoxes[7], CheckBoxes[8], MoveButton, ChangeButton, BackButton,
-               AttSodPoyas1Image, AttSodPoyas2Image, AttSodPoyas3Image, AttSodKarmanImage, ListBox1,
-               ListBox2});
+  SetTabOrder({CheckBoxes[1],     CheckBoxes[2],     CheckBoxes[3],     CheckBoxes[4],
+               CheckBoxes[5],     CheckBoxes[6],     CheckBoxes[7],     CheckBoxes[8],
+               MoveButton,        ChangeButton,      BackButton,        RepeatButton,
+               AutoFightButton,   ThresholdSpinBox,  AttSodPoyas1Image, AttSodPoyas2Image,
+               AttSodPoyas3Image, AttSodKarmanImage, ListBox1,          ListBox2});
   // "Сменить" or a block box disabled under the focus would hand it on towards
   // "Сдаться"; the keys of the fight work on the screen without a focused control.
   SetSafeFocus(this);
@@ -221,6 +231,13 @@ void TForm1::MakeKeyboardPlay() {
 
 bool TForm1::FormKeyPress(int code) {
   if (Screen::FormKeyPress(code)) return true;
+  QPushButton* button = KeyIs(code, "gп")   ? RepeatButton
+                        : KeyIs(code, "fа") ? AutoFightButton
+                                            : nullptr;
+  if (button) {
+    button->click();
+    return true;
+  }
   const int box = BoxOfKey(code);
   if (box == 0) return false;
   // As a click: a greyed-out block ignores its key.
@@ -304,6 +321,7 @@ void TForm1::FormShow() {
   ChangeButton->setVisible(second);
   ChangeButton->setEnabled(second);
   Fight.CurrentIndex = 1;
+  Fight.MoveNumber = 0;
   Fight.AnyDefeated = 0;
   LoadFightPictures();
   ShowSlotHints(state, AttFigure, kEmptySlot);
@@ -323,6 +341,8 @@ void TForm1::FormShow() {
 
 void TForm1::FormClose(QCloseEvent* event) {
   event->ignore();
+  // No automatic move while the question waits.
+  StopAutoFight();
   if (game_.dialogs.ConfirmExit()) {
     game_.Quit();
     return;
@@ -354,6 +374,8 @@ void TForm1::RefreshFightLabels() {
       ->setText(Text(mg::translate("Fight", "Нанесённый соперником(ами) урон: ") +
                      Number(state.DamageTaken)));
   RefreshODLabel();
+  RefreshMoveNumber();
+  RefreshAutoFightControls();
 }
 
 void TForm1::RefreshODLabel() {
@@ -430,6 +452,8 @@ void TForm1::MoveButtonClick() {
     choices.Strikes[zone] = CheckBoxes[zone]->isChecked();
     choices.Blocks[zone] = CheckBoxes[BlockBox(zone)]->isChecked();
   }
+  lastMove_ = choices;
+  ++Fight.MoveNumber;
   ListBox1->clear();
   ListBox2->clear();
   const MoveLog log = ResolveMove(game_.state, Fight, choices, game_.random, game_.sound);

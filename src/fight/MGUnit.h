@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include "fight/FightState.h"
+#include "fight/Resolution.h"
 #include "inventory/SlotFigure.h"
 #include "shell/Screen.h"
 #include "state/GameState.h"
@@ -8,6 +12,8 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
+class QTimer;
 class ListBox;
 class PictureBox;
 
@@ -18,7 +24,8 @@ class TForm1 : public Screen {
  public:
   explicit TForm1(Game& game);
 
-  // Enter "Ход", Esc "Сдаться", 1 … 4 the strikes, Q … R (Й … К) the blocks.
+  // Enter "Ход", Esc "Сдаться", 1 … 4 the strikes, Q … R (Й … К) the blocks,
+  // G (П) the last move again, F (А) the auto-fight.
   bool FormKeyPress(int code) override;
 
   FightState Fight;
@@ -29,6 +36,13 @@ class TForm1 : public Screen {
   QPushButton* ChangeButton;
   QPushButton* BackButton;
   QLabel* AttODLabel;
+  QLabel* MoveNumberLabel;
+  QPushButton* RepeatButton;
+  QPushButton* AutoFightButton;
+  QLabel* ThresholdLabel;
+  // The auto-fight stops when the hit points fall below this share of the maximum (%).
+  QSpinBox* ThresholdSpinBox;
+  QTimer* AutoFightTimer;
   ListBox* ListBox1;  // the player's strikes, hurricane and poison
   ListBox* ListBox2;  // the opponent's strikes
 
@@ -47,6 +61,22 @@ class TForm1 : public Screen {
   void ChangeButtonClick();
   // Surrender.
   void BackButtonClick();
+
+  // The player's last move again: its boxes ticked through their handlers, then
+  // "Ход" pressed.
+  void RepeatButtonClick();
+  // Starts the auto-fight, or stops it.
+  void AutoFightButtonClick();
+  // One automatic move, as the auto-fight's timer makes it: the last move again,
+  // then a stop at the fight's end, a change of opponent, a refused move, or hit
+  // points that fell below the threshold.
+  void AutoFightStep();
+  void StopAutoFight();
+  bool AutoFighting() const { return autoFighting_; }
+  // A key or click while the auto-fight runs only stops it: true when it ran.
+  bool InterruptAutoFight();
+  // The hit points below which the auto-fight stops.
+  int AutoFightStopHP() const;
 
   void RefreshFightLabels();
   // Both figures for the current opponent and the player's equipment.
@@ -84,6 +114,9 @@ class TForm1 : public Screen {
   void CreateChoiceBoxes();
   void MakeKeyboardPlay();
   void BindMembers();
+  void CreateAutoFightControls();
+  void RefreshAutoFightControls();
+  void RefreshMoveNumber();
 
   void StrikeBoxClick(int zone, bool ticked);
   void BlockBoxClick(int zone, bool ticked);
@@ -104,4 +137,10 @@ class TForm1 : public Screen {
   void ShowLevelUp();
   // The bookkeeping every end shares; `counter` is Win, Lose or Noup.
   void FinishFight(int GameState::*counter);
+
+  // The boxes of the last move played, in this fight or an earlier one.
+  std::optional<MoveChoices> lastMove_;
+  bool autoFighting_ = false;
+  QObject* autoFightInterrupt_ = nullptr;
+  std::function<void()> interruptAutoFight_;
 };

@@ -1,6 +1,7 @@
 #include "replay/InputLines.h"
 
 #include <QLineEdit>
+#include <QSpinBox>
 #include <algorithm>
 
 #include "state/SaveFiles.h"
@@ -31,6 +32,8 @@ std::string InputLine(const QWidget& control) {
   const std::string name = ControlName(control);
   if (const auto* list = qobject_cast<const ListBox*>(&control))
     return "select " + name + " " + std::to_string(list->currentRow());
+  if (const auto* spin = qobject_cast<const QSpinBox*>(&control))
+    return "paste " + name + " " + std::to_string(spin->value());
   if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) {
     QString text = edit->text();
     if (edit->echoMode() == QLineEdit::Password) text = MaskedPassword(text, PasswordFits(text));

@@ -7,6 +7,7 @@
 #include "replay/StateDigest.h"
 #include "shell/Game.h"
 #include "shell/NickUnit.h"
+#include "shell/SaveGame.h"
 
 namespace {
 // The login's button: its handler reads the nick's save files.
@@ -38,9 +39,10 @@ void Recorder::Began(const std::string& line) {
   std::string text;
   // A replay finds the saves as this login found them, whatever happened to them since.
   if (line == kLogin && game_.form4) {
-    for (const SavedFile& file :
-         NickFiles(game_.folder.Saves(), game_.form4->Edit1->text().toStdString()))
-      text += FileLine(file);
+    const std::string nick = game_.form4->Edit1->text().toStdString();
+    // The folder the login is about to read: an older copy's unwritable one may hold the nick.
+    ChooseSaveFolder(game_, nick);
+    for (const SavedFile& file : NickFiles(game_.folder.Saves(), nick)) text += FileLine(file);
   }
   Write(text + line + "\n");
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QStackedWidget>
 
 #include "widgets/ListBox.h"
@@ -43,6 +44,7 @@ std::optional<ScriptValue> Property(const QWidget* widget, const std::string& pr
   }
   if (property == "Text") {
     if (auto* edit = qobject_cast<const QLineEdit*>(widget)) return Str(edit->text());
+    if (auto* spin = qobject_cast<const QSpinBox*>(widget)) return Str(spin->cleanText());
   }
   if (property == "Checked") {
     if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->isChecked();

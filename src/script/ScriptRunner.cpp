@@ -4,12 +4,14 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTimer>
 #include <cstdio>
 #include <exception>
 #include <vector>
 
 #include "core/Format.h"
+#include "fight/MGUnit.h"
 #include "script/Controls.h"
 #include "script/KeyNames.h"
 #include "shell/Game.h"
@@ -78,6 +80,7 @@ void ScriptRunner::Execute(const std::string& line) {
   if (command == "key") return Key(args);
   if (command == "close") return Close(args);
   if (command == "tick") return Tick(args);
+  if (command == "autostep") return AutoStep(args);
   if (command == "wait") return Wait(args);
   if (command == "get") return Get(args);
   if (command == "set") return Set(args);
@@ -123,11 +126,18 @@ void ScriptRunner::Answer(const std::string& args) {
   if (RecordingDialogs* dialogs = game_.recordingDialogs()) dialogs->QueueAnswer(args == "yes");
 }
 
+bool ScriptRunner::InterruptsAutoFight() const {
+  return game_.form1 && game_.form1->InterruptAutoFight();
+}
+
 void ScriptRunner::Type(const std::string& args, bool paste) {
   const auto [name, text] = SplitFirst(args);
-  auto* edit = qobject_cast<QLineEdit*>(ControlNamed(name));
+  QWidget* control = ControlNamed(name);
+  if (auto* spin = qobject_cast<QSpinBox*>(control)) return TypeNumber(*spin, text);
+  auto* edit = qobject_cast<QLineEdit*>(control);
   if (!edit) throw ScriptError("not an edit box: " + name);
   if (!controls::OwnEnabled(edit) || !controls::OwnVisible(edit)) return;
+  if (InterruptsAutoFight()) return;
   const QString typed = QString::fromStdString(text);
   if (paste) {
     edit->setText(typed.left(edit->maxLength()));
@@ -139,9 +149,19 @@ void ScriptRunner::Type(const std::string& args, bool paste) {
   }
 }
 
+void ScriptRunner::TypeNumber(QSpinBox& spin, const std::string& text) {
+  const auto value = ParseInt(text);
+  if (!value || *value < spin.minimum() || *value > spin.maximum())
+    throw ScriptError("bad value: " + text);
+  if (!controls::OwnEnabled(&spin) || !controls::OwnVisible(&spin)) return;
+  if (InterruptsAutoFight()) return;
+  spin.setValue(*value);
+}
+
 void ScriptRunner::Click(const std::string& args) {
   QWidget* control = ControlNamed(args);
   if (!controls::OwnEnabled(control) || !controls::OwnVisible(control)) return;
+  if (InterruptsAutoFight()) return;
   if (!controls::Click(control)) throw ScriptError("cannot be clicked: " + args);
 }
 
@@ -151,6 +171,7 @@ void ScriptRunner::Select(const std::string& args) {
   if (!list) throw ScriptError("not a list box: " + name);
   const int index = ParseCount(row, -1, list->count() - 1);
   if (!controls::OwnEnabled(list) || !controls::OwnVisible(list)) return;
+  if (InterruptsAutoFight()) return;
   list->Choose(index);
 }
 
@@ -176,6 +197,13 @@ void ScriptRunner::Tick(const std::string& args) {
   // The world clock stands still while the help is open.
   for (int i = 0; i < count && !game_.Quitting() && !game_.TimersPaused(); ++i)
     game_.input.RunTimed("tick");
+}
+
+void ScriptRunner::AutoStep(const std::string& args) {
+  const int count = args.empty() ? 1 : ParseCount(args, 0, 100000000);
+  // The auto-fight's timer: each firing is one step, none once it has stopped.
+  for (int i = 0; i < count && !game_.Quitting() && game_.form1->AutoFighting(); ++i)
+    game_.input.RunTimed("step TForm1.AutoFightStep");
 }
 
 void ScriptRunner::Wait(const std::string& args) {

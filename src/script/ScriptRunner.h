@@ -9,6 +9,7 @@
 class Game;
 class Screen;
 class QWidget;
+class QSpinBox;
 
 // A line the script mode cannot run: unknown command or name, bad value, a `set`
 // of a control.
@@ -35,11 +36,16 @@ class ScriptRunner {
   void Draws(const std::string& args);
   void Answer(const std::string& args);
   void Type(const std::string& args, bool paste);
+  // A spin box takes the whole number at once, by `type` or `paste`.
+  void TypeNumber(QSpinBox& spin, const std::string& text);
   void Click(const std::string& args);
   void Select(const std::string& args);
   void Key(const std::string& args);
   void Close(const std::string& args);
   void Tick(const std::string& args);
+  void AutoStep(const std::string& args);
+  // A click, choice or typing while the auto-fight runs only stops it: true then.
+  bool InterruptsAutoFight() const;
   void Wait(const std::string& args);
   void Get(const std::string& name);
   void Set(const std::string& args);

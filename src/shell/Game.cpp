@@ -17,6 +17,7 @@
 #include "shell/Question.h"
 #include "shop/BuyUnit.h"
 #include "state/MemberTable.h"
+#include "state/SaveFiles.h"
 #include "world/StartUnit.h"
 
 namespace {
@@ -26,7 +27,7 @@ constexpr const char* kApplicationTitle = "Off-Line Morrowgate";
 Game::Game(GameOptions opts, EventLog* record)
     : options(std::move(opts)),
       translation(options.language),
-      folder(options.root, options.saves),
+      folder(options.root, options.saves, options.unwritableSaves),
       files(options.files ? *options.files : Disk()),
       log(record ? *record : *(ownLog_ = std::make_unique<NullLog>())),
       dialogs(MakeDialogs(record)),
@@ -84,6 +85,8 @@ void Game::Start() {
   form6 = new TForm6(*this);
   form7 = new TForm7(*this);
   help = new HelpWindow(*this);
+  // A new character unchanged is nothing to lose.
+  MarkSaved();
   // The label timers' work runs whenever the event loop is about to sleep: the
   // labels stay exact and an idle game costs nothing. (The script mode runs the
   // loop only inside `wait`, and refreshes after every command besides.)
@@ -133,6 +136,14 @@ void Game::Refuse(const std::string& caption, const std::string& text) {
   dialogs.Message(caption, MessageIcon::Warning, text);
 }
 
+void Game::MarkSaved() {
+  savedDigest_ = SavedGameDigest(state, backpack.Lines(), bonusList.Lines());
+}
+
+bool Game::ChangedSinceSave() const {
+  return SavedGameDigest(state, backpack.Lines(), bonusList.Lines()) != savedDigest_;
+}
+
 void Game::Quit() {
   if (quitting_) return;
   quitting_ = true;
@@ -150,6 +161,8 @@ void Game::ShowHelp() {
 void Game::SetTimersPaused(bool paused) {
   pauses_ = paused ? pauses_ + 1 : std::max(pauses_ - 1, 0);
   if (form3) form3->SetClockRunning(!TimersPaused());
+  // A box or the help over the fight stops the auto-fight, as a key would.
+  if (paused && form1) form1->StopAutoFight();
 }
 
 void Game::RefreshLabels() {

@@ -32,10 +32,11 @@ class HelpWindow;
 
 struct GameOptions {
   std::filesystem::path root;
-  std::filesystem::path saves;        // otherwise the game folder's save/
-  std::optional<std::uint32_t> seed;  // otherwise the clock
-  std::optional<int> hour;            // otherwise the local clock
-  FileOps* files = nullptr;           // otherwise the real disk
+  std::filesystem::path saves;            // otherwise the game folder's save/
+  std::filesystem::path unwritableSaves;  // the own save/ when saves go elsewhere
+  std::optional<std::uint32_t> seed;      // otherwise the clock
+  std::optional<int> hour;                // otherwise the local clock
+  FileOps* files = nullptr;               // otherwise the real disk
   // With a log: the dialogs that print and answer (a replay's that also show boxes);
   // otherwise plain ones on the log.
   RecordingDialogs* recordingDialogs = nullptr;
@@ -115,6 +116,12 @@ class Game {
   // A refusal: exclamation icon and a short caption.
   void Refuse(const std::string& caption, const std::string& text);
 
+  // The game as it stands is what was last saved or loaded (a login, a
+  // registration, "Сохранить" that succeeded).
+  void MarkSaved();
+  // Whether leaving now would lose something a save would keep.
+  bool ChangedSinceSave() const;
+
   // Ends the program; the handler that asks finishes first.
   void Quit();
   bool Quitting() const { return quitting_; }
@@ -137,6 +144,7 @@ class Game {
   std::string title_;
   bool quitting_ = false;
   int pauses_ = 0;
+  std::uint64_t savedDigest_ = 0;
 
   Dialogs& MakeDialogs(EventLog* record);
   SoundPlayer& MakePlayer(EventLog* record);

@@ -1,16 +1,37 @@
 #include "shell/HelpText.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+#include <climits>
+#include <utility>
 
 #include "core/Translate.h"
 #include "fight/FightState.h"
 #include "items/ItemCatalogue.h"
+#include "shell/PlayFigures.h"
 #include "state/GameState.h"
+#include "state/Levels.h"
+#include "world/Encounters.h"
+#include "world/WoodCutting.h"
 #include "world/WorldMap.h"
 
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+int Figure(std::string_view name) { return PlayFigureOf(name); }
+
+// Where the help sends a new character: the one place where only rats attack.
+int RatPlace() {
+  for (int place = 1; place <= kPlaceCount; ++place) {
+    const AttackTable* table = AttackTableOf(place);
+    if (!table) continue;
+    const KindShare commonest = KindsMet(*table, 1).front();
+    if (commonest.kind == 1 && commonest.rolls == commonest.ofRolls) return place;
+  }
+  return 0;
+}
 
 QString FirstSteps() {
   return QCoreApplication::translate(
@@ -31,49 +52,165 @@ QString FirstSteps() {
              "Кольчуга заката. Наденьте всё в «Инвентаре» («Надеть»). Зелья вместо брони заметно "
              "снижают "
              "шансы.</p> "
-             "<p>Затем идите на место 10, прямо над городом: там нападают только крысы, одна, две "
-             "или три. "
-             "Бой начнётся через 15–29 секунд после прибытия. Ставьте один удар и три блока за ход "
-             "— "
-             "так выигрывается девять боёв из десяти. Не забывайте «Сохранить»: при выходе игра "
-             "не сохраняется.</p>")
-      .arg(static_cast<int>(GameState{}.Money));
+             "<p>Затем идите на место %2, прямо над городом (номера мест — на карте ниже): там "
+             "нападают только крысы, одна, две или три. Бой начнётся через 15–29 секунд после "
+             "прибытия. Первый ход сделайте сами: один удар и три блока (три блока можно только со "
+             "щитом). После каждого хода флажки снимаются; «Повторить» (клавиша G) ставит те же "
+             "флажки и делает ход, а «Автобой» (клавиша F) повторяет ход сам, пока бой не "
+             "кончится, не выйдет следующий соперник или Ваши ХП не упадут ниже порога под "
+             "кнопкой (сначала треть ХП: время выпить зелье). Любая клавиша или щелчок "
+             "останавливают автобой.</p> "
+             "<p><b>Чего ждать</b> (так сыграл бот с этим набором в %3 боях): бой с одной крысой "
+             "длится обычно %4 ходов (от %5 до %6), победа в %7 % боёв приносит около %8 боевого "
+             "опыта; с двумя крысами — %9 ходов (%10–%11), победа в %12 %, около %13 опыта; с "
+             "тремя — %14 ходов (%15–%16), победа в %17 %, около %18 опыта. Второй уровень "
+             "(%19 опыта) приходит через %20 боёв (от %21 до %22), примерно за %23 минут "
+             "с автобоем. Поражение ничего не отнимает: ХП восстанавливаются, деньги и вещи "
+             "остаются, счёт поражений растёт. Не забывайте «Сохранить»: при выходе игра не "
+             "сохраняется.</p>")
+      .arg(static_cast<int>(GameState{}.Money))
+      .arg(RatPlace())
+      .arg(Figure("fights"))
+      .arg(Figure("rats1_moves_median"))
+      .arg(Figure("rats1_moves_low"))
+      .arg(Figure("rats1_moves_high"))
+      .arg(Figure("rats1_wins_percent"))
+      .arg(Figure("rats1_win_exp_mean"))
+      .arg(Figure("rats2_moves_median"))
+      .arg(Figure("rats2_moves_low"))
+      .arg(Figure("rats2_moves_high"))
+      .arg(Figure("rats2_wins_percent"))
+      .arg(Figure("rats2_win_exp_mean"))
+      .arg(Figure("rats3_moves_median"))
+      .arg(Figure("rats3_moves_low"))
+      .arg(Figure("rats3_moves_high"))
+      .arg(Figure("rats3_wins_percent"))
+      .arg(Figure("rats3_win_exp_mean"))
+      .arg(GameState{}.PointLev)
+      .arg(Figure("fights_to_level2_median"))
+      .arg(Figure("fights_to_level2_min"))
+      .arg(Figure("fights_to_level2_max"))
+      .arg(Figure("minutes_to_level2_median"));
+}
+
+// What the monsters of a place are called on its cell of the map: commonest first,
+// each with its level.
+QString MonstersMet(const AttackTable& table, int level) {
+  QStringList names;
+  for (const KindShare& share : KindsMet(table, level)) {
+    names << QString("%1 [%2]")
+                 .arg(Text(mg::translate("Monster", EncounterName(share.kind).c_str())))
+                 .arg(share.kind);
+  }
+  return names.join(", ");
+}
+
+QString MapCell(int place) {
+  QString cell = QString("<b>%1</b> ").arg(place);
+  if (place == kTown)
+    return cell + QCoreApplication::translate("HelpText", "Город: магазин, нападений нет");
+  if (place == kForest) cell += QCoreApplication::translate("HelpText", "Лес: рубка");
+  const AttackTable& table = *AttackTableOf(place);
+  cell += "<br>" + MonstersMet(table, 1);
+  cell += "<br><i>" +
+          QCoreApplication::translate("HelpText", "с ур. %1").arg(FirstEvenLevel(table)) + "</i>";
+  return cell;
+}
+
+// The places whose rare strong monster becomes the common one from a level on.
+QString LevelBounds() {
+  QStringList bounds;
+  for (int place = 1; place <= kPlaceCount; ++place) {
+    const AttackTable* table = AttackTableOf(place);
+    if (!table || table->levelBound == kNoBound) continue;
+    bounds << QCoreApplication::translate("HelpText", "%1 (с %2-го уровня чаще %3)")
+                  .arg(place)
+                  .arg(table->levelBound)
+                  .arg(MonstersMet(*table, table->levelBound).section(", ", 0, 0));
+  }
+  return bounds.join(", ");
 }
 
 QString Map() {
+  QString rows;
+  for (int row = kPlaceCount / kMapColumns - 1; row >= 0; --row) {
+    rows += "<tr>";
+    for (int column = 0; column < kMapColumns; ++column)
+      rows += "<td valign=\"top\" width=\"20%\">" + MapCell(PlaceAt({column, row})) + "</td>";
+    rows += "</tr>";
+  }
   return QCoreApplication::translate(
              "HelpText",
              "<h2>Карта</h2> "
-             "<p>Мир — %1 мест в пять столбцов и четыре ряда. Идти можно только на соседнее место, "
-             "и по "
-             "диагонали тоже; дальше — «Слишком далеко.». Переход длится от 90 секунд; умение "
-             "«Странник» "
-             "сокращает его до 15.</p> "
-             "<ul> "
-             "<li><b>Город</b> — место %2, внизу справа. Здесь магазин и продажа вещей, и сюда "
-             "никто "
-             "не нападает.</li> "
-             "<li><b>Лес</b> — место 1, внизу слева. С «Топором дровосека» в руке здесь появляется "
-             "кнопка "
-             "«Рубка»: пять минут рубки приносят поленья и мирный опыт. Успех и число поленьев "
-             "зависят от "
-             "умения «Лесоруб»; с нулевым «Лесорубом» рубка всегда неудачна. Во время рубки один "
-             "раз "
-             "непременно нападут.</li> "
-             "<li>Вне города монстры нападают через 15–29 секунд после прибытия и снова после "
-             "каждого "
-             "боя, пока Вы не уйдёте. Правые столбцы, у города, — для начинающих (на месте 10 "
-             "только "
-             "крысы), левые — для опытных: в лесу водятся тролли и огры, а в верхнем левом углу, "
-             "на "
-             "месте "
-             "16, — драконы и Друг Мастера.</li> "
-             "<li><b>Мастер</b>, сильнейший из противников, не бродит по карте: к нему ведёт "
-             "только "
-             "«Свиток телепорта к Мастеру».</li> "
-             "</ul>")
+             "<p>Мир — %1 мест в пять столбцов и четыре ряда; номера — как в таблице. Идти можно "
+             "только на соседнее место, и по диагонали тоже; дальше — «Слишком далеко.». Переход "
+             "длится от 90 секунд; умение «Странник» сокращает его до 15.</p> "
+             "%2 "
+             "<p>В клетке — кто там нападает, сначала самые частые; в скобках уровень монстра. "
+             "«С ур. N» — с этого Вашего уровня никто там не выше Вас по уровню. В местах %3 "
+             "редкий сильный монстр с указанного уровня становится частым. Вне города монстры "
+             "нападают через 15–29 секунд после прибытия и снова после каждого боя, пока Вы не "
+             "уйдёте; во время перехода этот отсчёт стоит. <b>Мастер</b> [22], сильнейший из "
+             "противников, не бродит по карте: к нему ведёт только «Свиток телепорта к "
+             "Мастеру».</p>")
       .arg(kPlaceCount)
-      .arg(kTown);
+      .arg("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">" + rows +
+           "</table>")
+      .arg(LevelBounds());
+}
+
+// Cuttings that take a character from a level to the next at the middle of the level's
+// award: the least and the most over the levels of the tables. A row's step is the
+// experience its level needs for the next one.
+std::pair<int, int> CuttingsPerLevel() {
+  int least = INT_MAX;
+  int most = 0;
+  for (const LevelStepRow& row : LevelStepTable()) {
+    const AwardRange award = PeaceAwardRange(row.level);
+    const int cuttings = 2 * row.step / (award.least + award.most);
+    least = std::min(least, cuttings);
+    most = std::max(most, cuttings);
+  }
+  return {least, most};
+}
+
+QString WoodCutting() {
+  int alwaysLevel = 0;
+  while (SuccessfulRolls(alwaysLevel) < kCutRollCount) ++alwaysLevel;
+  const AwardRange second = PeaceAwardRange(2);
+  const AwardRange tenth = PeaceAwardRange(10);
+  const auto [least, most] = CuttingsPerLevel();
+  const AttackTable& forest = *AttackTableOf(kForest);
+  return QCoreApplication::translate(
+             "HelpText",
+             "<h2>Рубка леса</h2> "
+             "<p>С «Топором дровосека» в руке в лесу (место %1) появляется кнопка «Рубка»: "
+             "%2 секунд рубки. Успех решает умение «Лесоруб»: при нуле рубка всегда неудачна, "
+             "каждая единица добавляет один успешный исход из %3, с %4 рубка удаётся всегда "
+             "(умения даёт каждый новый уровень, их ставят на странице персонажа). Мирный опыт "
+             "даётся со второго уровня: на втором %5–%6 за рубку, на десятом %7–%8; до шестого "
+             "уровня — не больше пяти рубок на уровень.</p> "
+             "<p>Это мало: на любом уровне следующий уровень — это %9–%10 рубок, а бой с "
+             "крысами на первом уровне даёт в среднем %11 опыта. Рубка — не путь наверх, а "
+             "заработок: поленья продаются по 20 руб. за штуку.</p> "
+             "<p>Во время каждой рубки один раз непременно нападут: в лесу это %12, для "
+             "первого уровня — смерть за ход-два. Это не страшно: проигранный бой или «Сдаться» "
+             "ничего не отнимают, кроме записи в поражения, а рубка после боя продолжается. "
+             "Дорога из города в лес (5, 4, 3, 2, 1) обходится без боёв, если не стоять на "
+             "месте: отсчёт до нападения идёт, только пока Вы стоите, поэтому, придя на место, "
+             "сразу выбирайте следующее.</p>")
+      .arg(kForest)
+      .arg(kCutDuration)
+      .arg(kCutRollCount)
+      .arg(alwaysLevel)
+      .arg(second.least)
+      .arg(second.most)
+      .arg(tenth.least)
+      .arg(tenth.most)
+      .arg(least)
+      .arg(most)
+      .arg(Figure("exp_per_fight_mean"))
+      .arg(MonstersMet(forest, 1));
 }
 
 QString Fight() {
@@ -138,6 +275,34 @@ QString Fight() {
       .arg(3 * kStrikeCost + kExtraStrikeCost)
       .arg(4 * kStrikeCost + 2 * kExtraStrikeCost)
       .arg(kBlockCost);
+}
+
+QString MovesAndOpponents() {
+  return QCoreApplication::translate(
+      "HelpText",
+      "<h3>Ход за ходом</h3> "
+      "<p>После каждого хода все флажки снимаются, и ОД возвращаются; над флажками — номер "
+      "хода. «Повторить» (G) ставит флажки прошлого хода и нажимает «Ход»; «Автобой» (F) "
+      "делает это сам, ход за ходом, так что видно каждый ход. Он останавливается в конце "
+      "боя, когда выходит следующий соперник, когда ход не удался (не хватает ОД) и когда "
+      "Ваши ХП падают ниже порога под кнопкой (в процентах от наибольших ХП); любая клавиша "
+      "или щелчок только останавливают его, ничего больше не нажимая.</p> "
+      "<p>Если напали двое или трое, они дерутся с Вами по одному: бьёт и получает удары "
+      "только текущий соперник, справа. «Сменить» ставит против Вас следующего живого "
+      "соперника; это не стоит хода, но снимает флажки. Когда текущий повержен, следующий "
+      "выходит сам. Опыт платится в конце боя за всех сразу, с надбавкой за число "
+      "нападавших; поражение после хотя бы одной победы в этом бою даёт пятую часть, "
+      "«Сдаться» — ничего.</p>");
+}
+
+QString Character() {
+  return QCoreApplication::translate(
+      "HelpText",
+      "<h2>Персонаж и вещи</h2> "
+      "<p>Чтобы снять вещь, щёлкните по её картинке на фигуре в «Инвентаре»: вещь вернётся в "
+      "рюкзак. На странице «Персонаж» — «Победы», «Поражения» и «Ничьи»: счёт Ваших боёв "
+      "(сдача и закрытие окна боя — поражения); «Образы» — выбор картинки персонажа, на бой "
+      "она не влияет.</p>");
 }
 
 QString Levels() {
@@ -209,10 +374,13 @@ QString Keys() {
       "<tr><td><b>Q, W, E, R</b> (Й, Ц, У, К)</td><td>в бою — блок головы, торса, живота, "
       "ног</td></tr> "
       "<tr><td><b>Enter</b></td><td>в бою — «Ход»; на входе — «Войти»</td></tr> "
+      "<tr><td><b>G</b> (П)</td><td>в бою — «Повторить»: прошлый ход ещё раз</td></tr> "
+      "<tr><td><b>F</b> (А)</td><td>в бою — «Автобой»; любая клавиша его остановит</td></tr> "
       "<tr><td><b>Ctrl+Tab, Ctrl+Shift+Tab</b></td><td>в магазине — следующий и предыдущий раздел "
       "(и стрелки на вкладке)</td></tr> "
       "<tr><td><b>Esc</b></td><td>вернуться в меню из магазина, инвентаря и персонажа; в бою — "
-      "«Сдаться»; в меню и на входе — выход из игры без сохранения</td></tr> "
+      "«Сдаться»; в меню и на входе — выход из игры без сохранения (если после "
+      "сохранения что-то изменилось, игра сначала спросит)</td></tr> "
       "</table>");
 }
 
@@ -230,6 +398,7 @@ QString Recordings(const QString& folder) {
 }  // namespace
 
 QString HelpText(const QString& recordingsFolder) {
-  return "<h1>Off-Line Morrowgate</h1>" + FirstSteps() + Map() + Fight() + Levels() +
-         PotionsAndScrolls() + Keys() + Recordings(recordingsFolder);
+  return "<h1>Off-Line Morrowgate</h1>" + FirstSteps() + Map() + Fight() + MovesAndOpponents() +
+         Levels() + Character() + WoodCutting() + PotionsAndScrolls() + Keys() +
+         Recordings(recordingsFolder);
 }

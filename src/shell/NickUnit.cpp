@@ -17,8 +17,8 @@
 #include "shell/Game.h"
 #include "shell/SaveGame.h"
 #include "shop/BuyUnit.h"
-#include "state/Backups.h"
 #include "state/SaveFiles.h"
+#include "state/SaveOpening.h"
 #include "world/StartUnit.h"
 
 namespace {
@@ -108,6 +108,7 @@ void TForm4::ButtonClick() {
     game_.Refuse(tr("Ошибка"), tr("Ник не может состоять из одних пробелов."));
     return;
   }
+  ChooseSaveFolder(game_, state.Nick);
   const SaveFileNames names = SaveFilesFor(game_, state.Nick);
   // Nothing is read before the lock is held: another game may be saving.
   if (!HoldNick(game_, names)) {
@@ -127,73 +128,60 @@ bool TForm4::OpenCharacter(const SaveFileNames& names) {
                  tr("Сохранение не загружено: %1.").arg(QString::fromStdString(*problem)));
     return false;
   }
-  const OpenedMainFile opened = OpenMainFile(game_.folder, names, game_.files);
-  switch (opened.kind) {
-    case OpenedMainFile::Kind::Unreadable:
-      return OfferBackup(names, opened.problem);
-    case OpenedMainFile::Kind::NewNick:
-      // An emptied main file beside backups is a lost save, not a new nick.
-      if (opened.found && !BackupsOf(game_.folder, names.nick, game_.files).empty()) {
-        return OfferBackup(names, tr("Файл сохранения %1 повреждён: в нём нет сохранённой игры.")
-                                      .arg(QString::fromStdString(names.main))
-                                      .toStdString());
-      }
+  // A recording keeps the password test's outcomes, never the password typed.
+  SaveOpening opening = OpenSave(game_.folder, names, game_.state, game_.files, [this](bool same) {
+    return game_.input.Secret("password", same);
+  });
+  switch (opening.kind) {
+    case SaveOpening::Kind::Register:
       return RegisterNick();
-    case OpenedMainFile::Kind::Known:
-      return PassesKnownNickTests(opened.values) && LoadKnownNick(names, opened.values);
+    case SaveOpening::Kind::WrongPassword:
+      game_.Refuse(tr("Ошибка"), tr("Неверный ник или пароль."));
+      return false;
+    case SaveOpening::Kind::Refuse:
+      game_.Refuse(tr("Ошибка"), TakeFault(opening));
+      return false;
+    case SaveOpening::Kind::Load:
+      // Damage with no backup to offer: the files as they stand, and the damage said.
+      if (opening.fault != SaveOpening::Fault::None) {
+        game_.Refuse(tr("Ошибка"), TakeFault(opening) + " " +
+                                       tr("Резервной копии нет: персонаж загружен как есть."));
+      }
+      return EnterLoaded(std::move(*opening.game));
+    case SaveOpening::Kind::Offer:
+      return OfferBackup(opening);
   }
   return false;
 }
 
-bool TForm4::PassesKnownNickTests(const NameValueList& saved) {
-  GameState& state = game_.state;
-  const auto refuse = [this](const QString& text) {
-    game_.Refuse(tr("Ошибка"), text);
-    return false;
-  };
-  // A recording keeps the test's outcome, never the password typed.
-  if (!game_.input.Secret("password", saved.Value("Password") == state.Password))
-    return refuse(tr("Неверный ник или пароль."));
-  state.Version = saved.Value("Version");
-  if (state.Version != kSaveFormatVersion) {
-    return refuse(tr("Файл сохранения этого ника не подходит по версии к игре."));
+QString TForm4::TakeFault(const SaveOpening& opening) {
+  switch (opening.fault) {
+    case SaveOpening::Fault::Version:
+      game_.state.Version = opening.savedVersion;
+      return tr("Файл сохранения этого ника не подходит по версии к игре.");
+    case SaveOpening::Fault::Renamed:
+      game_.state.Nick = opening.savedNick;
+      return tr(
+          "Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в "
+          "него.");
+    default:
+      return QString::fromStdString(opening.problem);
   }
-  const std::string typedNick = state.Nick;
-  state.Nick = saved.Value("Nick");
-  if (state.Nick != typedNick) {
-    return refuse(
-        tr("Файл сохранения переименован, а он должен иметь имя ника, под которым сохранялись в "
-           "него."));
-  }
-  return true;
 }
 
-bool TForm4::LoadKnownNick(const SaveFileNames& names, const NameValueList& saved) {
-  // Everything is read before anything changes: a damaged file changes nothing.
-  LoadedGame loaded{game_.state, {}, {}};
-  if (const auto problem = ReadSavedGame(game_.folder, names, saved, loaded, game_.files)) {
-    return OfferBackup(names, *problem);
-  }
-  return EnterLoaded(std::move(loaded));
-}
-
-bool TForm4::OfferBackup(const SaveFileNames& names, const std::string& problem) {
-  auto backup = NewestIntactBackup(game_.folder, names.nick, game_.state, game_.files);
-  if (!backup) {
-    game_.Refuse(tr("Ошибка"), problem);
-    return false;
-  }
-  const GameState& saved = backup->game.state;
-  const std::string question =
-      problem + " " +
+bool TForm4::OfferBackup(SaveOpening& opening) {
+  const GameState& saved = opening.backup->game.state;
+  const QString question =
+      TakeFault(opening) + " " +
       tr("Загрузить последнюю целую резервную копию (уровень %1, %2 руб.)?", nullptr,
          mg::PluralCountOf(saved.Money))
           .arg(saved.AttLevel)
-          .arg(QString::fromStdString(FormatFloat(saved.Money, SystemDecimalPoint())))
-          .toStdString();
-  // The copy passes the same tests as the main file; the next save makes it current.
-  return game_.dialogs.Ask(tr("Ошибка").toStdString(), question) &&
-         PassesKnownNickTests(backup->values) && EnterLoaded(std::move(backup->game));
+          .arg(QString::fromStdString(FormatFloat(saved.Money, SystemDecimalPoint())));
+  // The copy becomes current with the next save. Declining loads the files as they
+  // stand where they can be read: the player may have changed them on purpose.
+  if (game_.dialogs.Ask(tr("Ошибка").toStdString(), question.toStdString()))
+    return EnterLoaded(std::move(opening.backup->game));
+  return opening.game && EnterLoaded(std::move(*opening.game));
 }
 
 bool TForm4::EnterLoaded(LoadedGame loaded) {
@@ -204,8 +192,14 @@ bool TForm4::EnterLoaded(LoadedGame loaded) {
   game_.form3->SoundCheckBox->setChecked(state.Sound == 1);
   game_.backpack.ReplaceAll(std::move(loaded.backpack));
   game_.bonusList.ReplaceAll(std::move(loaded.bonus));
+  game_.MarkSaved();
   StartWorld();
   game_.Inform(tr("Вы зашли под ранее зарегистрированным ником."));
+  if (!MayWriteIn(game_.folder.Saves())) {
+    game_.Refuse(tr("Ошибка"), tr("В папку сохранений %1 нельзя писать: сохранить игру не удастся, "
+                                  "пока она закрыта для записи.")
+                                   .arg(QString::fromStdString(game_.folder.Saves().string())));
+  }
   return true;
 }
 
@@ -216,6 +210,7 @@ bool TForm4::RegisterNick() {
                  tr("Ник не зарегистрирован: %1.").arg(QString::fromStdString(*failure)));
     return false;
   }
+  game_.MarkSaved();
   StartWorld();
   game_.Inform(tr("Ваш ник зарегистрирован."));
   return true;

@@ -7,9 +7,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class NameValueList;
 struct LoadedGame;
 struct SaveFileNames;
+struct SaveOpening;
 
 // The login screen: the program's main window.
 class TForm4 : public Screen {
@@ -35,12 +35,13 @@ class TForm4 : public Screen {
 
  private:
   void NickFilter();
-  bool PassesKnownNickTests(const NameValueList& saved);
   // Settles, opens and loads or registers the nick's files; true once in the game.
   bool OpenCharacter(const SaveFileNames& names);
-  bool LoadKnownNick(const SaveFileNames& names, const NameValueList& saved);
-  // The main file cannot be loaded: offers the newest intact backup instead.
-  bool OfferBackup(const SaveFileNames& names, const std::string& problem);
+  // Why the files are not simply loaded, in words; the saved Version or Nick the
+  // words name is copied into GameState, as the login's tests do.
+  QString TakeFault(const SaveOpening& opening);
+  // The files are damaged: offers the newest whole backup instead.
+  bool OfferBackup(SaveOpening& opening);
   bool EnterLoaded(LoadedGame loaded);
   bool RegisterNick();
   void StartWorld();

@@ -8,14 +8,34 @@
 #include "shell/Game.h"
 #include "state/SaveFiles.h"
 
-SaveFileNames SaveFilesFor(Game& game, const std::string& nick) {
-  const std::vector<std::string> saved = SavedNicks(game.folder, game.files);
-  if (std::ranges::find(saved, nick) != saved.end()) return SaveFilesOf(nick);
+namespace {
+
+// How the save folder spells a nick it holds files of: exactly, else in another
+// letter case; none when it holds none.
+std::optional<std::string> SavedSpelling(const GameFolder& folder, FileOps& files,
+                                         const std::string& nick) {
+  const std::vector<std::string> saved = SavedNicks(folder, files);
+  if (std::ranges::find(saved, nick) != saved.end()) return nick;
   const QString wanted = QString::fromStdString(nick);
   const auto sameLetters = std::ranges::find_if(saved, [&](const std::string& name) {
     return QString::fromStdString(name).compare(wanted, Qt::CaseInsensitive) == 0;
   });
-  return SaveFilesOf(sameLetters != saved.end() ? *sameLetters : nick);
+  if (sameLetters == saved.end()) return std::nullopt;
+  return *sameLetters;
+}
+
+}  // namespace
+
+void ChooseSaveFolder(Game& game, const std::string& nick) {
+  const GameOptions& options = game.options;
+  game.folder = GameFolder(options.root, options.saves, options.unwritableSaves);
+  if (options.unwritableSaves.empty() || SavedSpelling(game.folder, game.files, nick)) return;
+  const GameFolder earlier = game.folder.InUnwritableSaves();
+  if (SavedSpelling(earlier, game.files, nick)) game.folder = earlier;
+}
+
+SaveFileNames SaveFilesFor(Game& game, const std::string& nick) {
+  return SaveFilesOf(SavedSpelling(game.folder, game.files, nick).value_or(nick));
 }
 
 bool HoldNick(Game& game, const SaveFileNames& names) {
@@ -53,5 +73,6 @@ void SaveGame(Game& game) {
                  {*failure}));
     return;
   }
+  game.MarkSaved();
   game.Inform(mg::translate("SaveGame", "Игра сохранена."));
 }

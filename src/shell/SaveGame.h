@@ -9,6 +9,11 @@
 class Game;
 struct SaveFileNames;
 
+// Where the nick's saves are: the save folder, unless the nick was saved only in
+// the game folder's own save/ before it became unwritable. Loaded from there, the
+// character is never registered anew elsewhere (its saves fail, and say so).
+void ChooseSaveFolder(Game& game, const std::string& nick);
+
 // The files of a nick: those of the same name, else those whose name differs only
 // in letter case, as on a file system that ignores it (file names stay as first
 // written), else new ones of the nick's name.

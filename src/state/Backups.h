@@ -26,7 +26,8 @@ std::vector<long> BackupsOf(const GameFolder& folder, const std::string& nick,
 void KeepBackup(const GameFolder& folder, const std::string& nick,
                 const std::array<std::string, 3>& scrambled, FileOps& files = Disk());
 
-// The newest backup that opens and reads without a fault, loaded over `start`.
+// The newest backup that is whole (all its files, agreeing with its digest), of the
+// nick in `start` and of this version, and reads without a fault, loaded over `start`.
 struct FoundBackup {
   SaveFileNames names;
   NameValueList values;

@@ -64,6 +64,13 @@ std::array<MemberInfo, kSavedCount> RegistrationOrder() {
 
 const std::array<MemberInfo, kSavedCount> kRegistrationMembers = RegistrationOrder();
 
+const std::array kRanges = {
+    MemberRange{"Place", 1, 20},  // the world map's places
+    MemberRange{"Sound", 0, 1},
+    MemberRange{"Strannik", 0, 100},  // spending a skill point stops at 100
+    MemberRange{"Lesorub", 0, 100},
+};
+
 }  // namespace
 
 MemberType MemberInfo::Type() const {
@@ -83,6 +90,8 @@ std::span<const MemberInfo> GameStateMembers() { return kMembers; }
 std::span<const MemberInfo> SavedMembers() { return std::span(kMembers).first(kSavedCount); }
 
 std::span<const MemberInfo> RegistrationMembers() { return kRegistrationMembers; }
+
+std::span<const MemberRange> SavedRanges() { return kRanges; }
 
 const MemberInfo* FindMember(const std::string& key) {
   for (const auto& info : kMembers) {

@@ -27,3 +27,12 @@ std::span<const MemberInfo> SavedMembers();
 // Registration writes the same keys with Lose before Noup.
 std::span<const MemberInfo> RegistrationMembers();
 const MemberInfo* FindMember(const std::string& key);
+
+// The members whose range play never leaves: a saved value outside it is damage
+// (a character off the map could never move again).
+struct MemberRange {
+  const char* key;
+  int lowest;
+  int highest;
+};
+std::span<const MemberRange> SavedRanges();

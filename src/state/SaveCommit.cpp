@@ -3,6 +3,7 @@
 
 #include "core/Translate.h"
 #include "state/Backups.h"
+#include "state/SaveDigest.h"
 #include "state/SaveFiles.h"
 #include "state/ScrambleFile.h"
 
@@ -14,14 +15,17 @@ using Kind = FileOps::Kind;
 
 fs::path WithSuffix(fs::path path, const char* suffix) { return path += suffix; }
 
+// A save's three files and their digest, which replace the old ones together.
+constexpr std::size_t kFilesOfASave = 4;
+
 // A nick's files on the disk: each one, its new version waiting to replace it, and
 // the old version an older build of the game set aside while it swapped them.
 struct SavePaths {
   SavePaths(const GameFolder& game, const SaveFileNames& names)
       : folder(game.Resolve(names.main).parent_path()), journal(game.Resolve(names.journal)) {
     const auto files = names.Files();
-    for (std::size_t i = 0; i < files.size(); ++i) {
-      name[i] = *files[i];
+    for (std::size_t i = 0; i < kFilesOfASave; ++i) {
+      name[i] = i < files.size() ? *files[i] : names.digest;
       target[i] = game.Resolve(name[i]);
       fresh[i] = WithSuffix(target[i], ".new");
       old[i] = WithSuffix(target[i], ".old");
@@ -30,10 +34,10 @@ struct SavePaths {
 
   fs::path folder;
   fs::path journal;
-  std::array<std::string, 3> name;
-  std::array<fs::path, 3> target;
-  std::array<fs::path, 3> fresh;
-  std::array<fs::path, 3> old;
+  std::array<std::string, kFilesOfASave> name;
+  std::array<fs::path, kFilesOfASave> target;
+  std::array<fs::path, kFilesOfASave> fresh;
+  std::array<fs::path, kFilesOfASave> old;
 };
 
 std::string Unfinished(const std::string& why) {
@@ -116,6 +120,25 @@ std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFi
                                           const NameValueList& main,
                                           std::span<const std::string> backpack,
                                           std::span<const std::string> bonus, FileOps& files) {
+  const std::array<std::span<const std::string>, 3> lines = {main.Lines(), backpack, bonus};
+  const auto paths = names.Files();
+  std::array<std::string, 3> bytes;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto encoded = EncodeLines(lines[i]);
+    if (!encoded) {
+      return mg::Fill(
+          mg::translate("SaveCommit",
+                        "в тексте для файла %1 есть знак, которого нет в кодировке сохранений"),
+          {*paths[i]});
+    }
+    bytes[i] = ScrambleFile(*encoded);
+  }
+  return WriteSaveFiles(folder, names, bytes, files);
+}
+
+std::optional<std::string> WriteSaveFiles(const GameFolder& folder, const SaveFileNames& names,
+                                          const std::array<std::string, 3>& scrambled,
+                                          FileOps& files) {
   const SavePaths paths(folder, names);
   if (!files.MakeFolder(paths.folder))
     return mg::translate("SaveCommit", "не удаётся создать папку save");
@@ -124,23 +147,15 @@ std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFi
   if (files.Look(paths.journal) != Kind::Missing) {
     if (auto problem = Recover(paths, names, files)) return problem;
   }
-
-  const std::array<std::span<const std::string>, 3> lines = {main.Lines(), backpack, bonus};
-  std::array<std::string, 3> bytes;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  const std::string digest = SaveDigest(scrambled);
+  const std::array<std::string_view, kFilesOfASave> bytes = {scrambled[0], scrambled[1],
+                                                             scrambled[2], digest};
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
     // Only a plain file may be replaced: a folder of that name stays as it is.
     if (files.Look(paths.target[i]) == Kind::Other) {
       return mg::Fill(mg::translate("SaveCommit", "на месте файла %1 находится не файл"),
                       {paths.name[i]});
     }
-    const auto encoded = EncodeLines(lines[i]);
-    if (!encoded) {
-      return mg::Fill(
-          mg::translate("SaveCommit",
-                        "в тексте для файла %1 есть знак, которого нет в кодировке сохранений"),
-          {paths.name[i]});
-    }
-    bytes[i] = ScrambleFile(*encoded);
   }
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (!files.Write(paths.fresh[i], bytes[i])) {
@@ -161,6 +176,6 @@ std::optional<std::string> WriteSavedGame(const GameFolder& folder, const SaveFi
     if (!files.Rename(paths.fresh[i], paths.target[i])) return std::nullopt;
   }
   if (files.SyncFolder(paths.folder)) files.Remove(paths.journal);
-  KeepBackup(folder, names.nick, bytes, files);
+  KeepBackup(folder, names.nick, scrambled, files);
   return std::nullopt;
 }

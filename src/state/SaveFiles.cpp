@@ -1,10 +1,13 @@
 #include "state/SaveFiles.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 #include "core/Cp1251.h"
 #include "core/Format.h"
 #include "core/Translate.h"
+#include "state/SaveDigest.h"
 #include "state/ScrambleFile.h"
 
 namespace fs = std::filesystem;
@@ -32,8 +35,34 @@ std::string CannotRead(const std::string& file) {
   return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 не удаётся прочитать."), {file});
 }
 
-std::string Damaged(const std::string& file, const std::string& why) {
-  return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 повреждён: %2."), {file, why});
+// Digits with an optional sign: a whole number, though perhaps not one of 32 bits.
+bool WholeNumberText(std::string_view text) {
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+  return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A decimal number, but one a float cannot hold (1e39), rather than no number at all.
+bool BeyondFloat(std::string text) {
+  std::ranges::replace(text, ',', '.');
+  const char* begin = text.data() + (text.starts_with('+') ? 1 : 0);
+  const char* end = text.data() + text.size();
+  double value = 0;
+  const auto [stop, error] = std::from_chars(begin, end, value);
+  return stop == end && begin != end &&
+         (error == std::errc::result_out_of_range ||
+          (error == std::errc() && std::isfinite(value)));
+}
+
+std::optional<std::string> OutsideItsRange(std::string_view key, int value, const std::string& text,
+                                           const std::string& mainFile) {
+  const auto range = std::ranges::find_if(
+      SavedRanges(), [key](const MemberRange& r) { return std::string_view(r.key) == key; });
+  if (range == SavedRanges().end() || (value >= range->lowest && value <= range->highest))
+    return std::nullopt;
+  return DamagedFile(
+      mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» вне пределов от %3 до %4"),
+                         {std::string(key), text, std::to_string(range->lowest),
+                          std::to_string(range->highest)}));
 }
 
 std::optional<std::string> ReadMember(const NameValueList& values, const MemberInfo& info,
@@ -42,23 +71,34 @@ std::optional<std::string> ReadMember(const NameValueList& values, const MemberI
   const std::string text = values.Value(info.key);
   // A key may be missing only where a new character's value is empty (Kolch).
   if (text.empty() && !info.Text(kNewCharacter).empty()) {
-    return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "нет значения %1"), {info.key}));
+    return DamagedFile(mainFile,
+                       mg::Fill(mg::translate("SaveFiles", "нет значения %1"), {info.key}));
   }
   const auto notANumber = [&](const std::string& kind) {
-    return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» не является %3"),
-                                      {info.key, text, kind}));
+    return DamagedFile(mainFile,
+                       mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» не является %3"),
+                                {info.key, text, kind}));
+  };
+  const auto tooLarge = [&] {
+    return DamagedFile(
+        mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» вне допустимых пределов"),
+                           {info.key, text}));
   };
   if (auto integer = std::get_if<int GameState::*>(&info.member)) {
     const auto number = ParseInt(text);
+    if (!number && WholeNumberText(text)) return tooLarge();
     if (!number) return notANumber(mg::translate("SaveFiles", "целым числом"));
+    if (const auto problem = OutsideItsRange(info.key, *number, text, mainFile)) return problem;
     state.*(*integer) = *number;
   } else if (auto money = std::get_if<float GameState::*>(&info.member)) {
     const auto number = ParseFloat(text);
+    if (!number && BeyondFloat(text)) return tooLarge();
     if (!number) return notANumber(mg::translate("SaveFiles", "числом"));
     // Nothing in the game takes money below zero, so only damage can.
     if (*number < 0) {
-      return Damaged(mainFile, mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» меньше нуля"),
-                                        {info.key, text}));
+      return DamagedFile(
+          mainFile,
+          mg::Fill(mg::translate("SaveFiles", "значение %1 «%2» меньше нуля"), {info.key, text}));
     }
     state.*(*money) = *number;
   } else {
@@ -81,12 +121,17 @@ std::optional<std::string> ReadListFile(const GameFolder& folder, const std::str
   const auto scrambled = files.Read(path);
   if (!scrambled) return CannotRead(gamePath);
   const std::string plain = ScrambleFile(*scrambled);
-  if (!EndsComplete(plain)) return Damaged(gamePath, mg::translate("SaveFiles", "файл обрезан"));
+  if (!EndsComplete(plain))
+    return DamagedFile(gamePath, mg::translate("SaveFiles", "файл обрезан"));
   lines = DecodeLines(plain);
   return std::nullopt;
 }
 
 }  // namespace
+
+std::string DamagedFile(const std::string& file, const std::string& why) {
+  return mg::Fill(mg::translate("SaveFiles", "Файл сохранения %1 повреждён: %2."), {file, why});
+}
 
 std::optional<NameValueList> NameValueList::FromLines(std::vector<std::string> lines) {
   const bool wellFormed = std::ranges::all_of(lines, [](const std::string& line) {
@@ -134,6 +179,24 @@ NameValueList SavedValues(const GameState& state, std::span<const MemberInfo> or
   return list;
 }
 
+std::uint64_t SavedGameDigest(const GameState& state, std::span<const std::string> backpack,
+                              std::span<const std::string> bonus) {
+  // FNV-1a over every line, each ended by a line feed, which no saved text holds;
+  // a form feed between the three files.
+  std::uint64_t digest = 14695981039346656037ULL;
+  const auto add = [&digest](std::string_view text, char end) {
+    for (const char c : text) digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    digest = (digest ^ static_cast<unsigned char>(end)) * 1099511628211ULL;
+  };
+  const NameValueList values = SavedValues(state, SavedMembers(), '.');
+  for (const std::string& line : values.Lines()) add(line, '\n');
+  add("", '\f');
+  for (const std::string& line : backpack) add(line, '\n');
+  add("", '\f');
+  for (const std::string& line : bonus) add(line, '\n');
+  return digest;
+}
+
 bool FitsSaveFile(std::string_view text) {
   const bool control =
       std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
@@ -179,22 +242,55 @@ bool NickNamesFiles(std::string_view nick) {
 
 SaveFileNames SaveFilesOf(const std::string& nick) {
   const std::string stem = "save\\" + nick;
-  return {stem + ".par", stem + ".l1", stem + ".l2", stem + ".commit", nick, stem + ".lock"};
+  return {stem + ".par", stem + ".l1",   stem + ".l2", stem + ".commit",
+          nick,          stem + ".lock", stem + ".sum"};
 }
 
 std::vector<std::string> SavedNicks(const GameFolder& folder, FileOps& files) {
   std::vector<std::string> nicks;
-  // A save cut off before its main file was first renamed in has only its mark.
+  // A save cut off before its main file was first renamed in has only its mark; a
+  // main file lost beside its digest still names the nick.
   for (const std::string& name :
        files.List(folder.Resolve("save")).value_or(std::vector<std::string>{})) {
-    for (const std::string_view suffix : {".par", ".commit"}) {
+    for (const std::string_view suffix : {".par", ".commit", ".sum"}) {
       if (name.size() > suffix.size() && name.ends_with(suffix)) {
         nicks.push_back(name.substr(0, name.size() - suffix.size()));
       }
     }
   }
   std::ranges::sort(nicks);
+  nicks.erase(std::unique(nicks.begin(), nicks.end()), nicks.end());
   return nicks;
+}
+
+SaveFileBytes ReadSaveFiles(const GameFolder& folder, const SaveFileNames& names, FileOps& files) {
+  SaveFileBytes bytes;
+  const auto paths = names.Files();
+  for (std::size_t i = 0; i < paths.size(); ++i)
+    bytes.files[i] = files.Read(folder.Resolve(*paths[i]));
+  if (!names.digest.empty()) bytes.digest = files.Read(folder.Resolve(names.digest));
+  return bytes;
+}
+
+std::optional<std::string> DamageOfFiles(const SaveFileNames& names, const SaveFileBytes& bytes) {
+  const auto paths = names.Files();
+  if (bytes.digest) {
+    if (const auto differing = FileDifferingFromDigest(*bytes.digest, bytes.files)) {
+      const bool missing = !bytes.files[*differing];
+      return DamagedFile(
+          *paths[*differing],
+          missing ? mg::translate("SaveFiles", "файла нет или он не читается")
+                  : mg::translate("SaveFiles", "он изменился после того, как игра его записала"));
+    }
+  }
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    if (bytes.files[i] &&
+        ScrambleFile(*bytes.files[i]).find(kUnusedCp1251Byte) != std::string::npos)
+      return DamagedFile(
+          *paths[i],
+          mg::translate("SaveFiles", "в нём есть байт, которого нет в кодировке сохранений"));
+  }
+  return std::nullopt;
 }
 
 OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names, FileOps& files) {
@@ -209,7 +305,7 @@ OpenedMainFile OpenMainFile(const GameFolder& folder, const SaveFileNames& names
     return {Kind::Unreadable,
             true,
             {},
-            Damaged(names.main, mg::translate("SaveFiles", "это не сохранённая игра"))};
+            DamagedFile(names.main, mg::translate("SaveFiles", "это не сохранённая игра"))};
   }
   if (values->Value("Password").empty()) return {Kind::NewNick, true, {}, {}};
   return {Kind::Known, true, std::move(*values), {}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -38,6 +39,11 @@ class NameValueList {
 NameValueList SavedValues(const GameState& state, std::span<const MemberInfo> order,
                           char decimalPoint);
 
+// A fingerprint of what a save of `state` and the two lists writes: a change to any
+// saved value or line changes it (but for a chance of one in 2^64).
+std::uint64_t SavedGameDigest(const GameState& state, std::span<const std::string> backpack,
+                              std::span<const std::string> bonus);
+
 // What a nick, a password or any saved text may hold: characters of code page 1251,
 // no line breaks or other control characters.
 bool FitsSaveFile(std::string_view text);
@@ -61,8 +67,9 @@ struct SaveFileNames {
   std::string backpack;
   std::string bonus;
   std::string journal;
-  std::string nick;  // as the file names spell it
-  std::string lock;  // held by the one running game of the nick
+  std::string nick;    // as the file names spell it
+  std::string lock;    // held by the one running game of the nick
+  std::string digest;  // what the three files held when the game wrote them
 
   std::array<const std::string*, 3> Files() const { return {&main, &backpack, &bonus}; }
 };
@@ -77,6 +84,25 @@ struct SavedGame {
   std::vector<std::string> backpack;
   std::vector<std::string> bonus;
 };
+
+// A nick's three files as they lie on the disk, scrambled, with their digest: what
+// a copy of the save (a recording of a game) takes and later writes back.
+struct SaveFileBytes {
+  std::array<std::optional<std::string>, 3> files;  // none: missing or unreadable
+  std::optional<std::string> digest;                // none: a save without one
+};
+SaveFileBytes ReadSaveFiles(const GameFolder& folder, const SaveFileNames& names,
+                            FileOps& files = Disk());
+// Puts scrambled files in place as one save, the way WriteSavedGame does (a new
+// digest, a backup); what went wrong in words for the player, or nothing.
+std::optional<std::string> WriteSaveFiles(const GameFolder& folder, const SaveFileNames& names,
+                                          const std::array<std::string, 3>& scrambled,
+                                          FileOps& files = Disk());
+
+// What the game itself never writes in files it read back whole: a difference from
+// their digest, or a byte code page 1251 leaves unused (which no save could write
+// back). The first such damage in words for the player, or nothing.
+std::optional<std::string> DamageOfFiles(const SaveFileNames& names, const SaveFileBytes& bytes);
 
 // Writes all three files scrambled, atomically and durably: each goes completely
 // to a new file flushed to the disk, then the journal mark is made durable (the
@@ -103,6 +129,9 @@ std::optional<std::string> RecoverInterruptedSave(const GameFolder& folder,
                                                   const SaveFileNames& names,
                                                   FileOps& files = Disk());
 
+// "The save file … is damaged: why." for the player.
+std::string DamagedFile(const std::string& file, const std::string& why);
+
 // A nick's main file as the login finds it.
 struct OpenedMainFile {
   enum class Kind { NewNick, Known, Unreadable };
@@ -126,8 +155,8 @@ struct LoadedGame {
 
 // Reads Sound, then every saved member from Place on, into `game.state`, and the
 // two list files (a missing one is an empty list). Returns what to tell the player
-// when a value is missing or not a number or a file cannot be read; `game` is then
-// partly changed, so callers load into a copy.
+// when a value is missing, not a number or out of its range, or a file cannot be
+// read; `game` is then partly changed, so callers load into a copy.
 std::optional<std::string> ReadSavedGame(const GameFolder& folder, const SaveFileNames& names,
                                          const NameValueList& values, LoadedGame& game,
                                          FileOps& files = Disk());

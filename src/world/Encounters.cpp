@@ -112,6 +112,32 @@ std::string SeveralAttackers(int a, int b, int c) {
 
 }  // namespace
 
+std::vector<KindShare> KindsMet(const AttackTable& table, int level) {
+  const int rolls = std::max(table.rolls, 1);
+  std::vector<KindShare> met;
+  for (int roll = 1; roll <= rolls; ++roll) {
+    const int kind = KindOfRoll(table, level, roll);
+    const auto known = std::ranges::find(met, kind, &KindShare::kind);
+    if (known == met.end()) {
+      met.push_back({kind, 1, rolls});
+    } else {
+      ++known->rolls;
+    }
+  }
+  std::ranges::stable_sort(met, std::ranges::greater{}, &KindShare::rolls);
+  return met;
+}
+
+int FirstEvenLevel(const AttackTable& table) {
+  constexpr int kStrongestKind = 21;
+  for (int level = 1; level < kStrongestKind; ++level) {
+    const auto met = KindsMet(table, level);
+    if (std::ranges::all_of(met, [level](const KindShare& share) { return share.kind <= level; }))
+      return level;
+  }
+  return kStrongestKind;
+}
+
 const AttackTable* AttackTableOf(int place) {
   for (const AttackTable& table : kAttackTables) {
     if (table.place == place) return &table;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class Random;
 
@@ -34,6 +35,18 @@ const AttackTable* AttackTableOf(int place);
 
 // The kind a roll (1..rolls) gives at a level.
 int KindOfRoll(const AttackTable& table, int level, int roll);
+
+// A kind met at a place and how many of the table's rolls give it.
+struct KindShare {
+  int kind;
+  int rolls;
+  int ofRolls;
+};
+// The kinds an attacker at a place may be at a level, commonest first.
+std::vector<KindShare> KindsMet(const AttackTable& table, int level);
+// The least level from which no monster met at a place is of a higher level than the
+// character (a monster's kind is its level).
+int FirstEvenLevel(const AttackTable& table);
 
 // 1 with chance 5/8, 2 with 2/8, 3 with 1/8.
 int DrawAttackerCount(Random& random);

@@ -149,13 +149,18 @@ void TForm3::BindMembers() {
 
 bool TForm3::FormKeyPress(int code) {
   if (code != 27) return Screen::FormKeyPress(code);
-  game_.Quit();
+  QuitAsked();
   return true;
 }
 
 void TForm3::FormClose(QCloseEvent* event) {
-  // Closing the menu ends the program at once, without a question.
   event->ignore();
+  QuitAsked();
+}
+
+void TForm3::QuitAsked() {
+  // Nothing is saved on the way out: what a save would keep is asked about first.
+  if (game_.ChangedSinceSave() && !game_.dialogs.ConfirmExit()) return;
   game_.Quit();
 }
 

@@ -76,6 +76,9 @@ class TForm3 : public Screen {
   // The one place of the map the Tab order stops at.
   void SetMapStop(int place);
   void PlayShopGreeting();
+  // Esc or the close box: the game ends, after the exit confirmation when it has
+  // changed since the last save or load.
+  void QuitAsked();
 
   void StartMove();
   void MoveStep();

@@ -55,7 +55,17 @@ bool CuttingLimitReached(int numRub, int level) {
   return numRub >= kCutLimit && level <= kLastLimitedLevel;
 }
 
-int DrawCutRoll(int lesorub, Random& random) { return random.RandomInt(11) + lesorub - 5; }
+int DrawCutRoll(int lesorub, Random& random) {
+  return random.RandomInt(kCutRollCount) + lesorub - 5;
+}
+
+int SuccessfulRolls(int lesorub) {
+  int successes = 0;
+  for (int draw = 0; draw < kCutRollCount; ++draw) {
+    if (!CutFailed(CutOutcomeOf(draw + lesorub - 5))) ++successes;
+  }
+  return successes;
+}
 
 int DrawCutAttackAt(Random& random) { return random.RandomInt(201) + 50; }
 
@@ -72,6 +82,11 @@ int DrawPeaceAward(int level, Random& random) {
   if (level < 2) return 0;
   // Levels above the table use its last row's base; the spread grows with the level.
   return (random.RandomInt(10 * level) + PeaceBaseOf(level)) / 4;
+}
+
+AwardRange PeaceAwardRange(int level) {
+  if (level < 2) return {0, 0};
+  return {PeaceBaseOf(level) / 4, (10 * level - 1 + PeaceBaseOf(level)) / 4};
 }
 
 std::string CutTimeText(int secondsLeft) {

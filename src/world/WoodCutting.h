@@ -28,5 +28,15 @@ bool CutFailed(const CutOutcome& outcome);
 // The peaceful experience of a successful cutting at a level; 0 at level 1.
 int DrawPeaceAward(int level, Random& random);
 
+// The least and the most a successful cutting brings at a level.
+struct AwardRange {
+  int least;
+  int most;
+};
+AwardRange PeaceAwardRange(int level);
+// Of the eleven outcome numbers a Lesorub may draw, how many bring logs.
+int SuccessfulRolls(int lesorub);
+inline constexpr int kCutRollCount = 11;
+
 std::string CutTimeText(int secondsLeft);
 std::string PeaceAwardText(int award);

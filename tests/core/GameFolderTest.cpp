@@ -43,11 +43,10 @@ TEST(GameFolder, SavesAreWrittenInTheSaveFolder) {
 class LocatingTheGameFolder : public ::testing::Test {
  protected:
   LocatingTheGameFolder() {
-    base = fs::temp_directory_path() / ("mg-locate-" + std::to_string(getpid()));
     fs::remove_all(base);
     places.besideExecutable = base / "games" / "game";
     places.installedData = base / "share" / "games" / "morrowgate";
-    places.playerData = base / "home" / ".local" / "share" / "morrowgate";
+    places.playerData = playerData;
   }
   ~LocatingTheGameFolder() override {
     if (mounted) umount2(places.besideExecutable.c_str(), MNT_DETACH);
@@ -64,12 +63,14 @@ class LocatingTheGameFolder : public ::testing::Test {
   }
 
   void ExpectFolder(const fs::path& root, const fs::path& saves) const {
-    const GameFolder folder = LocateGameFolder(places);
-    EXPECT_EQ(folder.Root(), root);
-    EXPECT_EQ(folder.Saves(), saves);
+    const auto folder = LocateGameFolder(places);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->Root(), root);
+    EXPECT_EQ(folder->Saves(), saves);
   }
 
-  fs::path base;
+  fs::path base = fs::temp_directory_path() / ("mg-locate-" + std::to_string(getpid()));
+  fs::path playerData = base / "home" / ".local" / "share" / "morrowgate";
   GamePlaces places;
   bool mounted = false;
 };
@@ -78,14 +79,14 @@ TEST_F(LocatingTheGameFolder, TheBuildsFolderKeepsItsSavesEvenWhenAnInstalledCop
   fs::create_directories(places.besideExecutable);
   fs::create_directories(places.installedData);
   ExpectFolder(places.besideExecutable, places.besideExecutable / "save");
-  EXPECT_FALSE(fs::exists(places.playerData));
+  EXPECT_FALSE(fs::exists(playerData));
 }
 
 TEST_F(LocatingTheGameFolder, AnInstalledCopyIsNeverWrittenEvenWhereItCouldBe) {
   fs::create_directories(places.installedData);
-  ExpectFolder(places.installedData, places.playerData);
+  ExpectFolder(places.installedData, playerData);
   // The player's folder is made by the first save, not by looking for it.
-  EXPECT_FALSE(fs::exists(places.playerData));
+  EXPECT_FALSE(fs::exists(playerData));
 }
 
 TEST_F(LocatingTheGameFolder, RootIsTheGameFolderWhateverIsBesideTheExecutable) {
@@ -103,9 +104,38 @@ TEST_F(LocatingTheGameFolder, WithNoDataAnywhereTheBuildsFolderIsTried) {
 TEST_F(LocatingTheGameFolder, AnUnwritableGameFolderSavesInThePlayersFolder) {
   if (!MakeBesideExecutableReadOnly()) GTEST_SKIP() << "cannot make a read-only folder here";
   EXPECT_FALSE(MayWriteIn(places.besideExecutable / "save"));
-  ExpectFolder(places.besideExecutable, places.playerData);
+  ExpectFolder(places.besideExecutable, playerData);
   places.root = places.besideExecutable;
-  ExpectFolder(places.besideExecutable, places.playerData);
+  ExpectFolder(places.besideExecutable, playerData);
+}
+
+TEST(PlayerDataFolder, FollowsTheBaseDirectoryRules) {
+  const struct {
+    const char* xdgDataHome;
+    const char* home;
+    std::optional<fs::path> folder;
+  } cases[] = {
+      {"/data", "/home/me", fs::path("/data/mg")},
+      {nullptr, "/home/me", fs::path("/home/me/.local/share/mg")},
+      {"", "/home/me", fs::path("/home/me/.local/share/mg")},
+      // A relative path is invalid there and ignored, whatever the current folder.
+      {"data", "/home/me", fs::path("/home/me/.local/share/mg")},
+      {nullptr, nullptr, std::nullopt},
+      {"data", "home", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PlayerDataFolder(c.xdgDataHome, c.home, "mg"), c.folder)
+        << (c.xdgDataHome ? c.xdgDataHome : "unset") << ", " << (c.home ? c.home : "unset");
+  }
+}
+
+TEST_F(LocatingTheGameFolder, WithoutAPlayersFolderOnlyAWritableGameFolderHasSaves) {
+  places.playerData.reset();
+  fs::create_directories(places.besideExecutable);
+  ExpectFolder(places.besideExecutable, places.besideExecutable / "save");
+  fs::remove_all(places.besideExecutable);
+  fs::create_directories(places.installedData);
+  EXPECT_FALSE(LocateGameFolder(places));
 }
 
 TEST_F(LocatingTheGameFolder, AFileWhereTheSaveFolderBelongsIsNotWritable) {
@@ -134,13 +164,78 @@ TEST_F(SavesApart, ARegisteredNickIsSavedAndLoadedThere) {
   LogIn();
   game->state.Money = 77;
   game->form3->SaveButton->click();
-  EXPECT_EQ(FileNames(saves),
-            (std::vector<std::string>{"backup", "Вася.l1", "Вася.l2", "Вася.lock", "Вася.par"}));
+  EXPECT_EQ(FileNames(saves), (std::vector<std::string>{"backup", "Вася.l1", "Вася.l2", "Вася.lock",
+                                                        "Вася.par", "Вася.sum"}));
   EXPECT_FALSE(fs::exists(root / "save"));
 
   LogIn();
   EXPECT_EQ(Events().back(), "show TForm3");
   EXPECT_EQ(game->state.Money, 77);
+}
+
+// A game folder whose save/ holds Вася's save and is then mounted read-only, as a
+// player's disk may be: the game must load him from there and say saves will fail.
+class ReadOnlySaves : public TestGame {
+ protected:
+  void SetUp() override {
+    Start();
+    LogIn("Вася");
+    game->form3->SaveButton->click();
+    game.reset();
+    const fs::path save = root / "save";
+    // Root may bind-mount a folder over itself read-only; others may not.
+    mounted = mount(save.c_str(), save.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    if (mounted &&
+        mount(nullptr, save.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+      umount2(save.c_str(), MNT_DETACH);
+      mounted = false;
+    }
+    log.Take();
+  }
+  void TearDown() override {
+    game.reset();
+    if (mounted) umount2((root / "save").c_str(), MNT_DETACH);
+    fs::remove_all(playerData);
+  }
+
+  void LogIn(const QString& nick) {
+    game->form4->Edit1->setText(nick);
+    game->form4->Edit2->setText("secret");
+    game->form4->Button->click();
+  }
+
+  bool mounted = false;
+  fs::path playerData = root.parent_path() / (root.filename().string() + "-player");
+};
+
+TEST_F(ReadOnlySaves, TheCharacterLoadsAndTheLoginSaysSavesWillFail) {
+  if (!mounted) GTEST_SKIP() << "no read-only bind mount here: mounting needs root";
+  // As the game locates its folders: saves would go to the player's folder.
+  GamePlaces places;
+  places.root = root;
+  places.playerData = playerData;
+  const auto located = LocateGameFolder(places);
+  ASSERT_TRUE(located);
+  EXPECT_EQ(located->Saves(), playerData);
+  unwritableSaves = located->UnwritableSaves();
+  saves = located->Saves();
+  Start();
+  LogIn("Вася");
+  const auto events = Events();
+  EXPECT_EQ(events.at(1),
+            R"(message "Off-Line Morrowgate" none "Вы зашли под ранее зарегистрированным ником.")");
+  EXPECT_EQ(events.at(2), "message \"Ошибка\" warning \"В папку сохранений " +
+                              (root / "save").string() +
+                              " нельзя писать: сохранить игру не удастся, пока она закрыта для "
+                              "записи.\"");
+  EXPECT_EQ(game->folder.Saves(), root / "save");
+  game->form3->SaveButton->click();
+  EXPECT_NE(Events().back().find("Игра не сохранена"), std::string::npos);
+  EXPECT_FALSE(fs::exists(playerData / "Вася.par"));
+  // A nick the folder does not hold is registered where saves can go.
+  Start();
+  LogIn("Петя");
+  EXPECT_TRUE(fs::exists(playerData / "Петя.par"));
 }
 
 }  // namespace

@@ -25,11 +25,10 @@ TEST(Cp1251, EveryByteDecodes) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
   const std::string text = Cp1251ToUtf8(all);
-  // Only the one unused byte cannot come back.
-  const auto back = Utf8ToCp1251(text);
-  EXPECT_FALSE(back.has_value());
-  all.erase(0x98, 1);
-  EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(all)), all);
+  // Only the one unused byte cannot come back: it reads as a question mark, which can.
+  std::string expected = all;
+  expected[0x98] = '?';
+  EXPECT_EQ(Utf8ToCp1251(text), expected);
 }
 
 TEST(Format, FloatsInTheirShortestForm) {

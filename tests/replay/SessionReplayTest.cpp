@@ -141,6 +141,9 @@ class SessionReplays : public Replays {
     for (int i = 0; i < steps && !game->Quitting(); ++i) {
       monkey.Step();
       for (int t = static_cast<int>(i % 3); t > 0; --t) Tick();
+      // The auto-fight's timer, when the monkey has started it.
+      for (int step = 0; step < 3 && game->form1->AutoFighting(); ++step)
+        game->input.RunTimed("step TForm1.AutoFightStep");
       game->RefreshLabels();
     }
   }
@@ -178,8 +181,9 @@ TEST_F(SessionReplays, ALongRandomSessionEndsTheSameAndAChangedInputIsFound) {
   Click(game->form3->SaveButton);
   const std::string recording = Finish();
   EXPECT_EQ(recording.find("secret"), std::string::npos) << "the password is not recorded";
-  for (const char* seen : {"click TForm1.MoveButton", "click TForm2.", "click TForm5.DressButton",
-                           "click TForm3.ProfButton", "click TForm1.AttSod", "tick"})
+  for (const char* seen :
+       {"click TForm1.MoveButton", "click TForm2.", "click TForm5.DressButton",
+        "click TForm3.ProfButton", "click TForm1.AttSod", "step TForm1.AutoFightStep", "tick"})
     EXPECT_NE(recording.find(seen), std::string::npos) << seen;
 
   std::istringstream in(recording);
@@ -207,8 +211,8 @@ TEST_F(SessionReplays, ADamagedSaveOfferedAtTheLoginReplaysFromTheRecordedFiles)
   std::ofstream(MainFile(), std::ios::trunc) << "not a save";
 
   StartRecorded(11);
-  AnswerConfirmation(true);
-  LogIn("wrong");  // the backup is offered, then the password refused
+  LogIn("wrong");  // refused: the backup's password is not that
+  game->form4->Edit1->clear();
   game->form4->Edit2->clear();
   AnswerConfirmation(true);
   LogIn("secret");

@@ -2,6 +2,7 @@
 
 #include <QTextBrowser>
 #include <QTimer>
+#include <fstream>
 #include <sstream>
 
 #include "character/PersUnit.h"
@@ -11,6 +12,7 @@
 #include "shell/HelpText.h"
 #include "shell/HelpWindow.h"
 #include "shell/NickUnit.h"
+#include "shell/PlayFigures.h"
 #include "shell/Question.h"
 #include "shop/BuyUnit.h"
 #include "support/Keys.h"
@@ -86,4 +88,34 @@ TEST_F(Help, ItTellsTheCostsTheFightCharges) {
   // Every potion and scroll a fight can use, with the health it needs.
   EXPECT_TRUE(text.contains("Свиток урагана"));
   EXPECT_TRUE(text.contains("Максимум = 1 зелье за бой"));
+}
+
+TEST_F(Help, ItsFiguresComeFromTheTablesAndTheBotsMeasurement) {
+  game->ShowHelp();
+  const QString text = game->help->HelpBrowser->toPlainText();
+  // From the attack and wood-cutting tables.
+  for (const char* fact : {"Крыса [1]", "Лес: рубка", "Огр [10], Тролль [9]", "с ур. 12",
+                           "4 (с 12-го уровня чаще Хранитель врат [12])", "с 11 рубка удаётся",
+                           "на втором 16–21", "на десятом 465–490",
+                           // 4125 to the third level at 18.5 a cutting; at 22, 620
+                           "следующий уровень — это 222–620 рубок"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(fact))) << fact;
+  // From the bot's runs.
+  EXPECT_TRUE(text.contains(QString("в %1 боях").arg(PlayFigureOf("fights"))));
+}
+
+// The help's copy of the measured figures is the bot's last output.
+TEST(PlayFigures, AreThoseTheBotMeasured) {
+  std::ifstream file(MG_SOURCE_DIR "/../tools/newplayer/figures.tsv");
+  ASSERT_TRUE(file) << "tools/newplayer/figures.tsv";
+  std::string line;
+  std::size_t count = 0;
+  while (std::getline(file, line)) {
+    if (line.empty() || line.front() == '#') continue;
+    const auto tab = line.find('\t');
+    ASSERT_NE(tab, std::string::npos) << line;
+    EXPECT_EQ(PlayFigureOf(line.substr(0, tab)), std::stoi(line.substr(tab + 1))) << line;
+    ++count;
+  }
+  EXPECT_EQ(count, std::size(kPlayFigures));
 }

@@ -38,6 +38,8 @@ std::vector<QWidget*> VisibleControls(QWidget* screen) {
   std::vector<QWidget*> controls;
   for (QWidget* w : screen->findChildren<QWidget*>()) {
     if (!w->isVisible()) continue;
+    // A spin box's edit line hands its focus to the box: one control.
+    if (w->focusProxy() && w->focusProxy() == w->parentWidget()) continue;
     const QString name = w->objectName();
     const bool named = !name.isEmpty() && !name.startsWith("qt_");
     if (named || (w->focusPolicy() & Qt::TabFocus)) controls.push_back(w);

@@ -205,6 +205,43 @@ TEST_F(Navigation, EscEndsTheGameOnLoginAndMenu) {
   EXPECT_EQ(Events(), (Lines{"exit"}));
 }
 
+// Esc and the menu's close box, each as the player reaches it.
+class LeavingTheMenu : public Navigation, public ::testing::WithParamInterface<bool> {
+ protected:
+  void Leave() {
+    if (GetParam()) {
+      game->form3->FormKeyPress(27);
+    } else {
+      game->form3->close();
+    }
+  }
+};
+
+TEST_P(LeavingTheMenu, AsksOnlyWhenTheGameChangedSinceTheLastSave) {
+  AtMenu();
+  game->state.Nick = "Вася";
+  game->state.Money = 1500;
+  AnswerConfirmation(false);
+  Leave();
+  EXPECT_EQ(Events(), Lines{"confirm \"Подтверждение\" \"Вы хотите выйти из игры?\" no"});
+  EXPECT_FALSE(game->Quitting());
+  EXPECT_FALSE(game->form3->isHidden());
+
+  game->form3->SaveButton->click();
+  Events();
+  Leave();
+  EXPECT_EQ(Events(), Lines{"exit"});
+
+  AtMenu();
+  game->backpack.Append("Зелье ХП");
+  AnswerConfirmation(true);
+  Leave();
+  EXPECT_EQ(Events(),
+            (Lines{"confirm \"Подтверждение\" \"Вы хотите выйти из игры?\" yes", "exit"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EscAndCloseBox, LeavingTheMenu, ::testing::Bool());
+
 TEST_F(Navigation, EscLeavesTheOtherScreens) {
   AtMenu();
   game->form3->StockButton->click();

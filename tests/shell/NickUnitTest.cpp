@@ -165,7 +165,7 @@ TEST_F(Login, ANewNickIsRegisteredAndEntersTheGame) {
                                                     {game->form2, "Вася - Магазин"},
                                                     {game->form1, "Вася - Бой"}};
   for (const auto& [screen, title] : titles) EXPECT_EQ(screen->windowTitle(), title);
-  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum"}));
   EXPECT_EQ(Bytes("save\\Вася.l1"), "");
 }
 
@@ -200,7 +200,8 @@ TEST_F(Login, RefusalsOfAKnownNickLeaveItsFilesAlone) {
   EXPECT_EQ(game->state.Version, "0.4");
 
   EXPECT_EQ(Bytes("save\\Вася.par"), before);
-  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Петя.par"}));
+  EXPECT_EQ(SaveFolder(),
+            (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum", "Петя.par"}));
   // The login is still usable.
   LogIn("Вася", "secret");
   EXPECT_EQ(Events().front(), "sound sound\\Войти.wav");
@@ -251,6 +252,28 @@ TEST_F(Login, ADamagedMainFileOffersTheNewestIntactBackup) {
                           "Файл сохранения save\\\\Вася.par повреждён: в нём нет сохранённой игры.",
                           "уровень 1, 777 руб.", false)});
   EXPECT_EQ(Bytes("save\\Вася.par"), "");
+}
+
+TEST_F(Login, AFileChangedAfterTheGameWroteItLoadsAsItStandsWhenTheOfferIsDeclined) {
+  SavedVasya();
+  std::string plain = ScrambleFile(Bytes("save\\Вася.par"));
+  plain.replace(plain.find("Money=2000"), 10, "Money=5000");
+  std::ofstream(root / "save" / "Вася.par", std::ios::binary) << ScrambleFile(plain);
+  const std::string changed =
+      "Файл сохранения save\\\\Вася.par повреждён: он изменился после того, как игра его "
+      "записала.";
+  AnswerConfirmation(false);
+  LogIn("Вася", "secret");
+  auto entered = EnteredAsVasya(kWelcomeBack);
+  entered.insert(entered.begin(), BackupOffer(changed, "уровень 1, 2000 руб.", false));
+  EXPECT_EQ(Events(), entered);
+  EXPECT_FLOAT_EQ(game->state.Money, 5000);
+  // Without a backup there is nothing to offer: the damage is said all the same.
+  Restart();
+  fs::remove_all(root / "save" / "backup");
+  LogIn("Вася", "secret");
+  entered.front() = Refusal(changed + " Резервной копии нет: персонаж загружен как есть.");
+  EXPECT_EQ(Events(), entered);
 }
 
 TEST_F(Login, ADamagedMainFileWithoutBackupsIsReportedAndChangesNothing) {
@@ -310,7 +333,7 @@ TEST_F(Login, TheRemainsOfACutOffSaveAreSettledAndNeverTakenForANewNick) {
   EXPECT_EQ(Events(), EnteredAsVasya(kWelcomeBack));
   EXPECT_FLOAT_EQ(game->state.Money, 5);
   EXPECT_EQ(game->form5->SubjectListBox->Lines(), std::vector<std::string>{"Меч"});
-  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum"}));
 
   // An older build cut off between the two renames of the main file: no main
   // file, but its old one set aside. The login gives the old save back.
@@ -320,7 +343,7 @@ TEST_F(Login, TheRemainsOfACutOffSaveAreSettledAndNeverTakenForANewNick) {
   LogIn("Вася", "secret");
   EXPECT_EQ(Events(), EnteredAsVasya(kWelcomeBack));
   EXPECT_FLOAT_EQ(game->state.Money, 5);
-  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum"}));
 }
 
 TEST_F(Login, ANickInPlayInAnotherRunningGameIsRefusedUntilThatGameEnds) {
@@ -379,9 +402,9 @@ TEST_F(Login, ANickInAnotherLetterCaseOpensTheFilesOfThatName) {
   std::ofstream(root / "save" / "ПЕТЯ.par");
   LogIn("петя", "secret");
   EXPECT_EQ(Events().at(1), kRegistered);
-  EXPECT_EQ(SaveFolder(),
-            (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "ПЕТЯ.l1", "ПЕТЯ.l2",
-                                      "ПЕТЯ.par", "вася.l1", "вася.l2", "вася.par"}));
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum",
+                                                    "ПЕТЯ.l1", "ПЕТЯ.l2", "ПЕТЯ.par", "ПЕТЯ.sum",
+                                                    "вася.l1", "вася.l2", "вася.par", "вася.sum"}));
   EXPECT_TRUE(fs::exists(root / "save" / "ПЕТЯ.lock"));
   EXPECT_TRUE(fs::exists(root / "save" / "backup" / "ПЕТЯ.1.par"));
   EXPECT_NE(ScrambleFile(Bytes("save\\ПЕТЯ.par")).find("Nick=\xEF\xE5\xF2\xFF\r\n"),

@@ -1,5 +1,6 @@
 #include "state/Backups.h"
 #include "state/SaveFilesFixture.h"
+#include "support/TestFileOps.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ TEST_F(Backups, EverySaveIsKeptAndOnlyTheThreeNewestStay) {
     EXPECT_EQ(Bytes(BackupFilesOf("Вася", save).backpack), Bytes(names.backpack));
   }
   EXPECT_EQ(BackupsOf(folder, "Вася"), (std::vector<long>{5, 4, 3}));
-  EXPECT_EQ(BackupFolder().size(), 9u);
+  EXPECT_EQ(BackupFolder().size(), 12u);
   const auto found = NewestIntactBackup(folder, "Вася", NewCharacter());
   ASSERT_TRUE(found);
   EXPECT_FLOAT_EQ(found->game.state.Money, 500);
@@ -48,7 +49,8 @@ TEST_F(Backups, AnIncompleteBackupIsNeverOfferedAndGoesWithTheNextSave) {
   SaveWithMoney(300);
   EXPECT_EQ(BackupFolder(),
             (std::vector<std::string>{"Вася.1.7.par", "Вася.1.l1", "Вася.1.l2", "Вася.1.par",
-                                      "Вася.3.l1", "Вася.3.l2", "Вася.3.par", "Вася2.1.par"}));
+                                      "Вася.1.sum", "Вася.3.l1", "Вася.3.l2", "Вася.3.par",
+                                      "Вася.3.sum", "Вася2.1.par"}));
 }
 
 TEST_F(Backups, TheNewestIntactOneIsFoundPastDamagedOnes) {
@@ -64,4 +66,33 @@ TEST_F(Backups, TheNewestIntactOneIsFoundPastDamagedOnes) {
   EXPECT_EQ(found->values.Value("Password"), "secret");
   Write(BackupFilesOf("Вася", 1).main, "");
   EXPECT_FALSE(NewestIntactBackup(folder, "Вася", NewCharacter()));
+}
+
+TEST_F(Backups, AKillAtAnyStepOfKeepingOneNeverLeavesAnIncompleteOneOffered) {
+  for (std::size_t step = 0;; ++step) {
+    fs::remove_all(Path("save"));
+    for (int save = 1; save <= 3; ++save) SaveWithMoney(100.0f * save);
+    GameState state = Veteran();
+    state.Money = 400;
+    TestFileOps dying(step, TestFileOps::Mode::Die);
+    try {
+      Save(state, {"Меч 400"}, {}, '.', dying);
+      break;
+    } catch (const StoppedDead&) {
+    }
+    ASSERT_EQ(RecoverInterruptedSave(folder, names), std::nullopt);
+    // Every backup counted has all its files, and the one offered is one save's.
+    for (long number : BackupsOf(folder, "Вася")) {
+      const SaveFileNames backup = BackupFilesOf("Вася", number);
+      for (const std::string* name : backup.Files())
+        EXPECT_TRUE(fs::exists(Path(*name))) << *name << ", killed at step " << step;
+    }
+    const auto found = NewestIntactBackup(folder, "Вася", NewCharacter());
+    ASSERT_TRUE(found) << step;
+    EXPECT_EQ(found->game.backpack,
+              std::vector<std::string>{"Меч " + std::to_string(int(found->game.state.Money))});
+    // The next save cleans up what the kill left: three backups of four files each.
+    SaveWithMoney(500);
+    EXPECT_EQ(BackupFolder().size(), 12u) << step;
+  }
 }

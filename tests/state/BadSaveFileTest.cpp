@@ -73,10 +73,11 @@ TEST_F(BadSaveFile, GarbageIsNeverLoaded) {
 TEST_F(BadSaveFile, HugeEndlessOrNegativeNumbersAreRefusedByKey) {
   SaveVasya();
   const std::pair<std::string, std::string> cases[] = {
-      {"AttPower=99999999999999999999", "AttPower «99999999999999999999» не является целым"},
-      {"AttPower=-99999999999999999999", "AttPower «-99999999999999999999» не является целым"},
+      {"AttPower=99999999999999999999", "AttPower «99999999999999999999» вне допустимых пределов"},
+      {"AttPower=-99999999999999999999", "AttPower «-99999999999999999999» вне допустимых"},
       {"AttPower=1e3", "AttPower «1e3» не является целым"},
-      {"Money=1e39", "Money «1e39» не является числом"},
+      {"Money=1e39", "Money «1e39» вне допустимых пределов"},
+      {"Place=21", "Place «21» вне пределов от 1 до 20"},
       {"Money=inf", "Money «inf» не является числом"},
       {"Money=nan", "Money «nan» не является числом"},
       {"Money=-0.5", "Money «-0.5» меньше нуля"},

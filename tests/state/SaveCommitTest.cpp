@@ -52,7 +52,7 @@ class SaveCommit : public SaveFiles {
     EXPECT_EQ(RecoverInterruptedSave(folder, names), std::nullopt);
     const auto left = fs::exists(Path("save")) ? SaveFolder() : std::vector<std::string>{};
     EXPECT_TRUE(left.empty() ||
-                left == (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}))
+                left == (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum"}))
         << testing::PrintToString(left);
     LoadedGame loaded;
     const auto problem = Load(loaded);
@@ -144,16 +144,19 @@ TEST_F(SaveCommit, EveryNewFileIsOnTheDiskBeforeTheSaveCountsAndTheFolderAfterTh
                                  "write Вася.par.new",
                                  "write Вася.l1.new",
                                  "write Вася.l2.new",
+                                 "write Вася.sum.new",
                                  "sync save",
                                  "write Вася.commit",
                                  "sync save",
                                  "rename Вася.par.new Вася.par",
                                  "rename Вася.l1.new Вася.l1",
                                  "rename Вася.l2.new Вася.l2",
+                                 "rename Вася.sum.new Вася.sum",
                                  "sync save",
                                  "remove Вася.commit",
                                  "write Вася.2.l1",
                                  "write Вася.2.l2",
+                                 "write Вася.2.sum",
                                  "write Вася.2.par.new",
                                  "rename Вася.2.par.new Вася.2.par",
                                  "sync backup",

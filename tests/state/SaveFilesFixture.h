@@ -37,6 +37,11 @@ inline GameState Veteran() {
   state.Password = "secret";
   state.Version = "0.5";
   state.Money = 1234.5f;
+  // Members whose range play never leaves stay in it, though not at a new character's value.
+  state.Place = 17;
+  state.Sound = 0;
+  state.Strannik = 99;
+  state.Lesorub = 42;
   return state;
 }
 

@@ -84,6 +84,24 @@ TEST(SavedValues, MoneyUsesTheGivenSeparatorAndEmptyValuesAreLeftOut) {
   EXPECT_EQ(SavedValues(state, RegistrationMembers(), '.').Lines()[21], "Lose=0");
 }
 
+TEST(SavedGameDigest, ChangesWithAnySavedValueOrLineButNotWithUnsavedOnes) {
+  const GameState fresh;
+  const std::vector<std::string> backpack = {"Зелье ХП", "Рубин [1]"};
+  const std::uint64_t digest = SavedGameDigest(fresh, backpack, {});
+  EXPECT_EQ(SavedGameDigest(fresh, backpack, {}), digest);
+
+  GameState unsaved = fresh;
+  unsaved.DamageDealt = 40;  // a fight's counter, never written
+  EXPECT_EQ(SavedGameDigest(unsaved, backpack, {}), digest);
+
+  GameState richer = fresh;
+  richer.Money += 0.5f;
+  EXPECT_NE(SavedGameDigest(richer, backpack, {}), digest);
+  // The same line in the other list, or the lines in another order, is another game.
+  EXPECT_NE(SavedGameDigest(fresh, {backpack.data(), 1}, {backpack.data() + 1, 1}), digest);
+  EXPECT_NE(SavedGameDigest(fresh, std::vector<std::string>{backpack[1], backpack[0]}, {}), digest);
+}
+
 TEST_F(SaveFiles, ANewCharactersFileHoldsItsKeysInOrder) {
   ASSERT_EQ(WriteSavedGame(folder, names,
                            {SavedValues(NewCharacter(), RegistrationMembers(), '.'), {}, {}}),
@@ -91,7 +109,7 @@ TEST_F(SaveFiles, ANewCharactersFileHoldsItsKeysInOrder) {
   EXPECT_EQ(ScrambleFile(Bytes(names.main)), *Utf8ToCp1251(WithLineEnds(kNewCharacterFile)));
   EXPECT_EQ(Bytes(names.backpack), "");
   EXPECT_EQ(Bytes(names.bonus), "");
-  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum"}));
 }
 
 TEST_F(SaveFiles, SavingTwiceGivesIdenticalFiles) {
@@ -243,7 +261,7 @@ TEST_F(FailedSave, WhenAFolderStandsInPlaceOfAFile) {
   EXPECT_EQ(Bytes(names.main), before[0]);
   EXPECT_EQ(Bytes(names.backpack), before[1]);
   EXPECT_TRUE(fs::is_directory(Path(names.bonus) / "inside"));
-  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum"}));
 }
 
 TEST_F(FailedSave, WhenTheSaveFolderCannotBeMade) {
@@ -265,16 +283,16 @@ TEST_F(FailedSave, WhenTheDiskIsFull) {
   fs::create_symlink("/dev/full", Path(names.backpack + ".new"));
   EXPECT_EQ(Save(Veteran(), {"Новый меч"}), "не удаётся записать файл save\\Вася.l1");
   ExpectPreviousSaveKept();
-  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum"}));
 }
 
-// The save folder on a real disk of its own, three pages small, where the
+// The save folder on a real disk of its own, four pages small, where the
 // system lets the tests mount one (as root).
 class SaveOnTinyDisk : public FailedSave {
  protected:
   void SetUp() override {
     fs::create_directories(Path("save"));
-    if (mount("tmpfs", Path("save").c_str(), "tmpfs", 0, "size=12k") != 0) {
+    if (mount("tmpfs", Path("save").c_str(), "tmpfs", 0, "size=16k") != 0) {
       GTEST_SKIP() << "no permission to mount a small disk here";
     }
     mounted_ = true;
@@ -289,8 +307,8 @@ class SaveOnTinyDisk : public FailedSave {
 };
 
 TEST_F(SaveOnTinyDisk, WhenTheDiskFillsUp) {
-  // The old save fills two of the three pages (its bonus file is empty): the
-  // second new file finds no room.
+  // The old save fills three of the four pages (its bonus file is empty, its
+  // digest takes one): the second new file finds no room.
   EXPECT_EQ(Save(Veteran(), {"Новый меч"}), "не удаётся записать файл save\\Вася.l1");
   ExpectPreviousSaveKept();
   LoadedGame loaded;
@@ -307,7 +325,7 @@ TEST_F(SaveFiles, NoPlainTextEverReachesTheDisk) {
   ASSERT_EQ(Save(Veteran(), {"Меч"}), std::nullopt);
   LoadedGame loaded;
   ASSERT_EQ(Load(loaded), std::nullopt);
-  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par"}));
+  EXPECT_EQ(SaveFolder(), (std::vector<std::string>{"Вася.l1", "Вася.l2", "Вася.par", "Вася.sum"}));
   EXPECT_EQ(Bytes(names.main).find("secret"), std::string::npos);
   EXPECT_EQ(Bytes(names.main).find("Password"), std::string::npos);
 }

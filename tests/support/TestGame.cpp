@@ -22,6 +22,7 @@ void TestGame::Start(std::uint32_t seed, int hour) {
   GameOptions options;
   options.root = root;
   options.saves = saves;
+  options.unwritableSaves = unwritableSaves;
   options.seed = seed;
   options.hour = hour;
   options.language = language;

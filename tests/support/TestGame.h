@@ -25,6 +25,7 @@ class TestGame : public ::testing::Test {
 
   std::filesystem::path root;
   std::filesystem::path saves;            // set before Start for saves apart from the game folder
+  std::filesystem::path unwritableSaves;  // and the game folder's own save/, then unwritable
   Language language = Language::Russian;  // what Start() chooses
   VectorLog log;
   std::unique_ptr<Game> game;

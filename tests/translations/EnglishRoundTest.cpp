@@ -115,7 +115,8 @@ TEST_F(Round, PlayedInEnglishShowsNoRussianAndSavesWhatRussianSaves) {
   const QString help = game->help->findChild<QTextBrowser*>("HelpBrowser")->toPlainText();
   EXPECT_TRUE(help.contains("First steps")) << help.left(200).toStdString();
   EXPECT_TRUE(help.contains("Poison Potion")) << "the potions' table names them in English";
-  EXPECT_TRUE(help.contains("place 5, at the bottom right")) << "the town's place filled in";
+  EXPECT_TRUE(help.contains("place 10, just above the town")) << "the rats' place filled in";
+  EXPECT_TRUE(help.contains("Town: the shop")) << "the map's town in English";
   Play("key HelpWindow Escape\n");
   EXPECT_TRUE(game->help->isHidden());
   // A fight to its end against a rat, away from the town.

@@ -136,3 +136,27 @@ TEST(AttackMessages, SeveralAttackersAreAnnouncedTogether) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(KindsMet, CountEachKindsRollsAndNameTheFirstEvenLevel) {
+  using Shares = std::vector<std::pair<int, int>>;
+  const auto shares = [](int place, int level) {
+    Shares out;
+    for (const KindShare& share : KindsMet(*AttackTableOf(place), level)) {
+      EXPECT_EQ(share.ofRolls, std::max(AttackTableOf(place)->rolls, 1));
+      out.emplace_back(share.kind, share.rolls);
+    }
+    return out;
+  };
+  EXPECT_EQ(shares(10, 1), (Shares{{1, 1}}));
+  EXPECT_EQ(shares(4, 11), (Shares{{3, 7}, {12, 3}}));
+  EXPECT_EQ(shares(4, 12), (Shares{{12, 7}, {3, 3}}));
+  EXPECT_EQ(shares(8, 1), (Shares{{6, 20}, {5, 15}, {4, 10}, {15, 5}}));
+  // The level from which nobody met there is of a higher level.
+  const std::pair<int, int> even[] = {{10, 1}, {9, 3}, {1, 10}, {4, 12}, {3, 14}, {16, 21}};
+  for (const auto& [place, level] : even)
+    EXPECT_EQ(FirstEvenLevel(*AttackTableOf(place)), level) << "place " << place;
+}
+
+}  // namespace

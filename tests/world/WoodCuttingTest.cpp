@@ -76,3 +76,18 @@ TEST(PeaceAward, LevelOneEarnsNothingAndDrawsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CuttingOdds, EachLesorubPointAddsOneSuccessUntilElevenAndAwardsFollowTheTable) {
+  for (int lesorub = 0; lesorub <= 12; ++lesorub)
+    EXPECT_EQ(SuccessfulRolls(lesorub), std::min(lesorub, kCutRollCount)) << lesorub;
+  EXPECT_EQ(PeaceAwardRange(1).most, 0);
+  // The edge case of the table: 16 to 21 at level 2.
+  EXPECT_EQ(PeaceAwardRange(2).least, 16);
+  EXPECT_EQ(PeaceAwardRange(2).most, 21);
+  EXPECT_EQ(PeaceAwardRange(10).least, 1862 / 4);
+  EXPECT_EQ(PeaceAwardRange(10).most, (99 + 1862) / 4);
+}
+
+}  // namespace

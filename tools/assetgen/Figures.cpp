@@ -15,6 +15,7 @@ constexpr double kShoulderY = -174;
 constexpr double kWaistY = -110;
 constexpr double kHipY = -96;
 constexpr double kBootY = -38;
+constexpr double kShoeY = -10;
 constexpr double kHandY = -100;
 
 void Shade(QPainter& p, const QPainterPath& path, const QColor& color) {
@@ -68,16 +69,19 @@ void Cloak(QPainter& p, const FigureLook& look, const Body& b) {
 
 void Legs(QPainter& p, const FigureLook& look, const Body& b) {
   const double inner = 3, outer = b.hip - 2;
-  Shade(p, Poly({{-outer, kHipY}, {-inner, kHipY}, {-inner - 1, kBootY}, {-outer + 3, kBootY}}),
+  const double hem = look.unarmoured ? kShoeY : kBootY;
+  Shade(p, Poly({{-outer, kHipY}, {-inner, kHipY}, {-inner - 1, hem}, {-outer + 3, hem}}),
         look.cloth);
-  Shade(p, Poly({{inner, kHipY}, {outer, kHipY}, {outer - 3, kBootY}, {inner + 1, kBootY}}),
-        look.cloth);
+  Shade(p, Poly({{inner, kHipY}, {outer, kHipY}, {outer - 3, hem}, {inner + 1, hem}}), look.cloth);
   const QColor boots = look.cloth.darker(170);
   QPainterPath left, right;
-  left.addRoundedRect(QRectF(-outer + 1, kBootY, outer - inner + 1, 34), 4, 4);
-  left.addRoundedRect(QRectF(-outer - 6, -10, outer - inner + 8, 10), 5, 5);
-  right.addRoundedRect(QRectF(inner, kBootY, outer - inner + 1, 34), 4, 4);
-  right.addRoundedRect(QRectF(inner - 1, -10, outer - inner + 8, 10), 5, 5);
+  // Boots are a slot's; without armour only low shoes.
+  if (!look.unarmoured) {
+    left.addRoundedRect(QRectF(-outer + 1, kBootY, outer - inner + 1, 34), 4, 4);
+    right.addRoundedRect(QRectF(inner, kBootY, outer - inner + 1, 34), 4, 4);
+  }
+  left.addRoundedRect(QRectF(-outer - 6, kShoeY, outer - inner + 8, -kShoeY), 5, 5);
+  right.addRoundedRect(QRectF(inner - 1, kShoeY, outer - inner + 8, -kShoeY), 5, 5);
   Shade(p, left.simplified(), boots);
   Shade(p, right.simplified(), boots);
 }
@@ -90,6 +94,8 @@ void Torso(QPainter& p, const FigureLook& look, const Body& b) {
                                    {-b.hip, kHipY},
                                    {-b.waist, kWaistY}});
   Shade(p, chest, look.armour);
+  // A shirt has neither plates nor a belt: those are the armour's and the belt's slots.
+  if (look.unarmoured) return;
   p.setPen(QPen(look.armour.lighter(150), 1.0));
   p.drawLine(QPointF(0, kShoulderY + 6), QPointF(0, kWaistY - 4));
   p.drawArc(QRectF(-b.shoulder * 0.7, kShoulderY + 4, b.shoulder * 0.7, 24), 200 * 16, 140 * 16);
@@ -113,100 +119,15 @@ void Arms(QPainter& p, const FigureLook& look, const Body& b) {
   for (int side : {-1, 1}) {
     Limb(p, QPointF(side * (b.shoulder - 3), kShoulderY + 4), QPointF(side * b.hand, kHandY), width,
          look.cloth);
-    p.setPen(QPen(look.armour.darker(220), 1.0));
-    p.setBrush(look.armour.lighter(110));
-    p.drawEllipse(QPointF(side * (b.shoulder - 2), kShoulderY + 4), 9 * look.bulk, 7 * look.bulk);
+    if (!look.unarmoured) {
+      p.setPen(QPen(look.armour.darker(220), 1.0));
+      p.setBrush(look.armour.lighter(110));
+      p.drawEllipse(QPointF(side * (b.shoulder - 2), kShoulderY + 4), 9 * look.bulk, 7 * look.bulk);
+    }
     p.setBrush(look.bones ? QColor(230, 224, 200) : look.skin);
     p.setPen(QPen(look.skin.darker(200), 0.8));
     p.drawEllipse(QPointF(side * b.hand, kHandY + 2), 5 * look.bulk, 5 * look.bulk);
   }
-}
-
-void Weapons(QPainter& p, const FigureLook& look, const Body& b) {
-  const QPointF hand(b.hand, kHandY);
-  const QColor steel(214, 220, 228), wood(120, 78, 44);
-  switch (look.weapon) {
-    case Weapon::None:
-      return;
-    case Weapon::Sword:
-      Shade(p,
-            Poly({{hand.x() - 3, hand.y() - 8},
-                  {hand.x() - 3, hand.y() - 80},
-                  {hand.x(), hand.y() - 90},
-                  {hand.x() + 3, hand.y() - 80},
-                  {hand.x() + 3, hand.y() - 8}}),
-            steel);
-      Shade(p,
-            Poly({{hand.x() - 11, hand.y() - 10},
-                  {hand.x() + 11, hand.y() - 10},
-                  {hand.x() + 11, hand.y() - 6},
-                  {hand.x() - 11, hand.y() - 6}}),
-            look.trim);
-      return;
-    case Weapon::Axe: {
-      Limb(p, hand + QPointF(0, 20), hand + QPointF(0, -70), 4, wood);
-      QPainterPath head;
-      head.moveTo(hand + QPointF(2, -66));
-      head.quadTo(hand + QPointF(26, -76), hand + QPointF(24, -48));
-      head.quadTo(hand + QPointF(16, -50), hand + QPointF(2, -52));
-      Shade(p, head, steel);
-      return;
-    }
-    case Weapon::Staff:
-      Limb(p, QPointF(hand.x(), -4), QPointF(hand.x(), -226), 4, wood);
-      p.setBrush(look.trim.lighter(130));
-      p.setPen(QPen(look.trim.darker(200), 1));
-      p.drawEllipse(QPointF(hand.x(), -230), 7, 7);
-      return;
-    case Weapon::Spear:
-    case Weapon::Halberd:
-      Limb(p, QPointF(hand.x(), -6), QPointF(hand.x(), -214), 3.5, wood);
-      Shade(p, Poly({{hand.x() - 4, -212}, {hand.x(), -236}, {hand.x() + 4, -212}}), steel);
-      if (look.weapon == Weapon::Halberd) {
-        QPainterPath blade;
-        blade.moveTo(hand.x() + 2, -206);
-        blade.quadTo(hand.x() + 22, -210, hand.x() + 20, -186);
-        blade.quadTo(hand.x() + 12, -188, hand.x() + 2, -190);
-        Shade(p, blade, steel);
-      }
-      return;
-    case Weapon::Bow: {
-      p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(wood.darker(130), 3.5, Qt::SolidLine, Qt::RoundCap));
-      QPainterPath bow;
-      bow.moveTo(hand + QPointF(-4, -60));
-      bow.quadTo(hand + QPointF(18, 0), hand + QPointF(-4, 60));
-      p.drawPath(bow);
-      p.setPen(QPen(QColor(230, 230, 220), 0.8));
-      p.drawLine(hand + QPointF(-4, -60), hand + QPointF(-4, 60));
-      return;
-    }
-    case Weapon::Mace:
-    case Weapon::Club: {
-      Limb(p, hand + QPointF(0, 10), hand + QPointF(0, -46), 4,
-           look.weapon == Weapon::Club ? wood : steel.darker(150));
-      p.setPen(QPen(QColor(40, 30, 20), 1));
-      p.setBrush(look.weapon == Weapon::Club ? wood.lighter(120) : steel.darker(150));
-      p.drawEllipse(hand + QPointF(0, -54), 10 * look.bulk, 13 * look.bulk);
-      return;
-    }
-  }
-}
-
-void ShieldOnArm(QPainter& p, const FigureLook& look, const Body& b) {
-  const double x = -b.hand, y = kHandY - 26;
-  QPainterPath shield;
-  shield.moveTo(x - 15, y - 22);
-  shield.lineTo(x + 15, y - 22);
-  shield.lineTo(x + 15, y + 2);
-  shield.quadTo(x + 14, y + 18, x, y + 28);
-  shield.quadTo(x - 14, y + 18, x - 15, y + 2);
-  shield.closeSubpath();
-  Shade(p, shield, look.armour);
-  p.setPen(Qt::NoPen);
-  p.setBrush(look.trim);
-  p.drawRect(QRectF(x - 3, y - 18, 6, 40));
-  p.drawRect(QRectF(x - 12, y - 6, 24, 6));
 }
 
 void PaintHair(QPainter& p, const FigureLook& look, bool behind) {
@@ -393,8 +314,6 @@ void PaintFigure(QPainter& p, const FigureLook& look) {
   Torso(p, look, b);
   if (look.bones) Ribs(p, b);
   Arms(p, look, b);
-  Weapons(p, look, b);
-  if (look.shield) ShieldOnArm(p, look, b);
   Face(p, look);
   PaintHair(p, look, false);
   Headwear(p, look);
@@ -419,10 +338,10 @@ const QColor kHairs[] = {{40, 30, 24},  {120, 70, 30},   {220, 190, 120},
 const QColor kArmours[] = {{150, 156, 166}, {120, 80, 50},  {60, 90, 140}, {140, 40, 40},
                            {60, 110, 70},   {200, 170, 80}, {80, 60, 100}};
 const QColor kCloths[] = {{70, 60, 50}, {50, 60, 90}, {90, 40, 40}, {50, 80, 50}, {100, 90, 70}};
-const Weapon kWeapons[] = {Weapon::Sword, Weapon::Axe,  Weapon::Staff, Weapon::Spear,
-                           Weapon::Bow,   Weapon::Mace, Weapon::Sword, Weapon::Halberd};
-const Headgear kHeadgears[] = {Headgear::None, Headgear::Helmet,  Headgear::Hood,
-                               Headgear::None, Headgear::Circlet, Headgear::HornedHelm};
+// No helmets: a hero's picture is the character as he stands, and what he wears
+// shows in the slots around it.
+const Headgear kHeadgears[] = {Headgear::None, Headgear::Hood,    Headgear::None,
+                               Headgear::None, Headgear::Circlet, Headgear::Hood};
 const Hair kManHair[] = {Hair::Short, Hair::Bald, Hair::Short, Hair::Wild};
 
 }  // namespace
@@ -433,18 +352,16 @@ FigureLook HeroLook(int number) {
   FigureLook look;
   look.skin = kSkins[i % 5];
   look.hair = kHairs[(i * 5 + i / 6) % 6];
-  look.armour = kArmours[(i * 3) % 7];
+  // A shirt of the armour colours, darkened to cloth.
+  look.armour = kArmours[(i * 3) % 7].darker(115);
+  look.unarmoured = true;
   look.cloth = kCloths[(i * 2 + 1) % 5];
   look.trim = kArmours[(i * 3 + 5) % 7].lighter(120);
   if (i % 3 != 0) look.cloak = kArmours[(i * 4 + 2) % 7].darker(120);
-  look.weapon = kWeapons[i % 8];
   look.headgear = kHeadgears[(i + i / 5) % 6];
   look.slender = i % 3 == 1;
   look.hairStyle = look.slender ? (i % 2 ? Hair::Long : Hair::Braid) : kManHair[i % 4];
   look.beard = look.slender ? 0 : (i % 5 == 0 ? 2 : (i % 5 == 3 ? 1 : 0));
-  look.shield =
-      (look.weapon == Weapon::Sword || look.weapon == Weapon::Mace || look.weapon == Weapon::Axe) &&
-      i % 2 == 0;
   look.sky = QColor::fromHsv((i * 137) % 360, 90, 200);
   return look;
 }

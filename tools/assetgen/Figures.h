@@ -8,27 +8,26 @@
 class AssetFolder;
 
 enum class Headgear { None, Helmet, HornedHelm, Hood, Circlet, Crown };
-enum class Weapon { None, Sword, Axe, Staff, Spear, Bow, Mace, Club, Halberd };
 enum class Hair { Bald, Short, Long, Braid, Wild };
 
-// A standing figure in full: the heroes and the monsters that walk on two legs.
+// A standing figure in full: the heroes and the monsters that walk on two legs. It
+// holds no weapon nor shield: those are shown in the figure's slots, worn or empty.
 struct FigureLook {
   QColor skin;
   QColor hair;
-  QColor armour;  // chest and shoulders
+  QColor armour;  // chest and shoulders; a shirt when unarmoured
   QColor cloth;   // sleeves and legs
   QColor cloak;   // invalid = no cloak
-  QColor trim;    // belt, edges, the shield's emblem
+  QColor trim;    // belt and edges
   QColor sky;     // the background's upper colour
   QColor eyes = QColor(30, 30, 40);
   Hair hairStyle = Hair::Short;
   int beard = 0;  // 0 none, 1 short, 2 long
   Headgear headgear = Headgear::None;
-  Weapon weapon = Weapon::Sword;
-  bool shield = false;
-  bool slender = false;  // narrower waist, longer hair for the heroines
-  double bulk = 1.0;     // width of the body; ogres are broad
-  double height = 1.0;   // 1 fills the frame; goblins are small
+  bool unarmoured = false;  // a shirt: no plates, shoulder pieces nor belt
+  bool slender = false;     // narrower waist, longer hair for the heroines
+  double bulk = 1.0;        // width of the body; ogres are broad
+  double height = 1.0;      // 1 fills the frame; goblins are small
   bool pointedEars = false;
   bool tusks = false;
   bool horns = false;

@@ -190,8 +190,6 @@ FigureLook Skeleton() {
   look.armour = QColor(60, 56, 50);
   look.cloth = QColor(50, 46, 42);
   look.trim = QColor(110, 80, 50);
-  look.weapon = Weapon::Sword;
-  look.shield = true;
   look.sky = QColor(110, 110, 130);
   return look;
 }
@@ -204,7 +202,6 @@ FigureLook Zombie() {
   look.armour = QColor(96, 84, 64);
   look.cloth = QColor(70, 64, 52);
   look.trim = QColor(80, 60, 40);
-  look.weapon = Weapon::None;
   look.eyes = QColor(240, 230, 60);
   look.glow = true;
   look.sky = QColor(120, 150, 100);
@@ -220,8 +217,6 @@ FigureLook Goblin() {
   look.armour = QColor(122, 138, 58);
   look.cloth = QColor(90, 70, 40);
   look.trim = QColor(182, 214, 64);
-  look.weapon = Weapon::Sword;
-  look.shield = true;
   look.eyes = QColor(230, 200, 20);
   look.sky = QColor(140, 170, 120);
   return look;
@@ -238,8 +233,6 @@ FigureLook Orc() {
   look.cloth = QColor(60, 46, 36);
   look.trim = QColor(170, 50, 36);
   look.headgear = Headgear::Helmet;
-  look.weapon = Weapon::Sword;
-  look.shield = true;
   look.sky = QColor(170, 120, 90);
   return look;
 }
@@ -254,7 +247,6 @@ FigureLook Troll() {
   look.armour = QColor(112, 132, 140);
   look.cloth = QColor(90, 70, 50);
   look.trim = QColor(100, 80, 50);
-  look.weapon = Weapon::Club;
   look.sky = QColor(120, 130, 150);
   return look;
 }
@@ -269,13 +261,12 @@ FigureLook Ogre() {
   look.armour = QColor(130, 90, 56);
   look.cloth = QColor(100, 76, 50);
   look.trim = QColor(60, 40, 30);
-  look.weapon = Weapon::Mace;
   look.sky = QColor(160, 150, 120);
   return look;
 }
 
-// Knights and champions share one build; their colours and arms tell them apart.
-FigureLook Champion(QColor armour, QColor trim, QColor sky, Weapon weapon, Headgear headgear) {
+// Knights and champions share one build; their colours and headgear tell them apart.
+FigureLook Champion(QColor armour, QColor trim, QColor sky, Headgear headgear) {
   FigureLook look;
   look.skin = QColor(220, 180, 150);
   look.hairStyle = Hair::Short;
@@ -284,7 +275,6 @@ FigureLook Champion(QColor armour, QColor trim, QColor sky, Weapon weapon, Headg
   look.cloth = armour.darker(160);
   look.trim = trim;
   look.sky = sky;
-  look.weapon = weapon;
   look.headgear = headgear;
   look.bulk = 1.1;
   return look;
@@ -292,21 +282,20 @@ FigureLook Champion(QColor armour, QColor trim, QColor sky, Weapon weapon, Headg
 
 FigureLook Gatekeeper() {
   auto look = Champion(QColor(110, 142, 160), QColor(46, 196, 182), QColor(120, 130, 140),
-                       Weapon::Halberd, Headgear::Helmet);
-  look.shield = true;
+                       Headgear::Helmet);
   return look;
 }
 
 FigureLook ForestWatcher() {
-  auto look = Champion(QColor(78, 122, 58), QColor(160, 206, 100), QColor(90, 150, 90),
-                       Weapon::Spear, Headgear::Hood);
+  auto look =
+      Champion(QColor(78, 122, 58), QColor(160, 206, 100), QColor(90, 150, 90), Headgear::Hood);
   look.cloak = QColor(50, 90, 40);
   return look;
 }
 
 FigureLook AngelOfFate() {
-  auto look = Champion(QColor(150, 120, 200), QColor(244, 196, 255), QColor(200, 190, 240),
-                       Weapon::Sword, Headgear::None);
+  auto look =
+      Champion(QColor(150, 120, 200), QColor(244, 196, 255), QColor(200, 190, 240), Headgear::None);
   look.slender = true;
   look.bulk = 1.0;
   look.wings = true;
@@ -318,7 +307,7 @@ FigureLook AngelOfFate() {
 
 FigureLook IceOne() {
   auto look = Champion(QColor(190, 230, 250), QColor(250, 255, 255), QColor(150, 200, 230),
-                       Weapon::Sword, Headgear::Crown);
+                       Headgear::Crown);
   look.skin = QColor(170, 214, 240);
   look.hairStyle = Hair::Long;
   look.hair = QColor(236, 246, 255);
@@ -329,16 +318,15 @@ FigureLook IceOne() {
 
 FigureLook Balance(bool light) {
   auto look = light ? Champion(QColor(230, 230, 230), QColor(30, 30, 30), QColor(220, 220, 220),
-                               Weapon::Sword, Headgear::Helmet)
+                               Headgear::Helmet)
                     : Champion(QColor(40, 40, 40), QColor(230, 230, 230), QColor(40, 40, 50),
-                               Weapon::Sword, Headgear::Helmet);
-  look.shield = true;
+                               Headgear::Helmet);
   return look;
 }
 
 FigureLook Destroyer() {
-  auto look = Champion(QColor(110, 32, 32), QColor(255, 70, 30), QColor(200, 80, 40), Weapon::Axe,
-                       Headgear::None);
+  auto look =
+      Champion(QColor(110, 32, 32), QColor(255, 70, 30), QColor(200, 80, 40), Headgear::None);
   look.skin = QColor(180, 50, 40);
   look.hairStyle = Hair::Bald;
   look.horns = true;
@@ -349,24 +337,22 @@ FigureLook Destroyer() {
 }
 
 FigureLook DarkGuard() {
-  auto look = Champion(QColor(100, 80, 50), QColor(212, 162, 74), QColor(90, 70, 80), Weapon::Mace,
-                       Headgear::Helmet);
+  auto look =
+      Champion(QColor(100, 80, 50), QColor(212, 162, 74), QColor(90, 70, 80), Headgear::Helmet);
   look.cloak = QColor(40, 30, 40);
-  look.shield = true;
   return look;
 }
 
 FigureLook WarriorOfLight() {
-  auto look = Champion(QColor(240, 236, 216), QColor(255, 214, 0), QColor(250, 230, 160),
-                       Weapon::Sword, Headgear::Helmet);
-  look.shield = true;
+  auto look =
+      Champion(QColor(240, 236, 216), QColor(255, 214, 0), QColor(250, 230, 160), Headgear::Helmet);
   look.cloak = QColor(250, 246, 230);
   return look;
 }
 
 FigureLook WarriorOfDarkness() {
-  auto look = Champion(QColor(44, 36, 56), QColor(140, 60, 255), QColor(50, 40, 70), Weapon::Sword,
-                       Headgear::HornedHelm);
+  auto look =
+      Champion(QColor(44, 36, 56), QColor(140, 60, 255), QColor(50, 40, 70), Headgear::HornedHelm);
   look.cloak = QColor(24, 20, 30);
   look.eyes = QColor(180, 80, 255);
   look.glow = true;
@@ -374,16 +360,15 @@ FigureLook WarriorOfDarkness() {
 }
 
 FigureLook MastersFriend() {
-  auto look = Champion(QColor(150, 42, 32), QColor(240, 196, 64), QColor(180, 70, 50),
-                       Weapon::Halberd, Headgear::Helmet);
+  auto look =
+      Champion(QColor(150, 42, 32), QColor(240, 196, 64), QColor(180, 70, 50), Headgear::Helmet);
   look.cloak = QColor(100, 20, 20);
-  look.shield = true;
   return look;
 }
 
 FigureLook Master() {
-  auto look = Champion(QColor(90, 40, 120), QColor(155, 17, 30), QColor(60, 30, 80), Weapon::Staff,
-                       Headgear::Crown);
+  auto look =
+      Champion(QColor(90, 40, 120), QColor(155, 17, 30), QColor(60, 30, 80), Headgear::Crown);
   look.cloak = QColor(60, 20, 80);
   look.hairStyle = Hair::Long;
   look.hair = QColor(230, 230, 235);
