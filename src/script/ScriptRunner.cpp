@@ -237,7 +237,10 @@ void ScriptRunner::Get(const std::string& name) {
 }
 
 void ScriptRunner::Set(const std::string& args) {
-  const auto [name, text] = SplitFirst(args);
+  // Plain names, not a structured binding: clang 14 cannot capture one in a lambda.
+  const auto parts = SplitFirst(args);
+  const std::string& name = parts.first;
+  const std::string& text = parts.second;
   if (!game_.bindings.Has(name)) throw ScriptError("unknown member: " + name);
   const auto value = ParseJsonScalar(text);
   if (!value) throw ScriptError("bad value: " + text);

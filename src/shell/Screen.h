@@ -104,17 +104,19 @@ class Screen : public QWidget {
   // mouse, the keys, the script mode and a replay all work the control as one input.
   template <typename Control, typename Signal, typename Handler>
   void OnInput(Control* control, Signal signal, Handler handler) {
-    connect(control, signal, this, [this, control, handler] {
-      RunInput(*control, [this, &handler] {
-        if constexpr (std::is_member_function_pointer_v<Handler>) {
-          (static_cast<MemberClass<Handler>*>(this)->*handler)();
-        } else {
-          handler();
-        }
-      });
-    });
+    connect(control, signal, this,
+            [this, control, handler] { RunInput(*control, [this, &handler] { Call(handler); }); });
   }
   void RunInput(const QWidget& control, const std::function<void()>& handler);
+  // A handler: a member of the screen's own class, or any callable.
+  template <typename Handler>
+  void Call(const Handler& handler) {
+    if constexpr (std::is_member_function_pointer_v<Handler>) {
+      (static_cast<MemberClass<Handler>*>(this)->*handler)();
+    } else {
+      handler();
+    }
+  }
   // The help is no input of the game: opening and closing it changes nothing.
   virtual bool TakesInput() const { return true; }
 

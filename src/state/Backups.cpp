@@ -58,8 +58,9 @@ std::vector<long> CompleteOnes(const std::vector<BackupEntry>& entries) {
 // Removes a backup's files main file first: should this be cut off, what is left
 // lacks its main file and is never offered, and the next save removes the rest.
 void RemoveEntries(std::vector<BackupEntry> entries, const fs::path& place, FileOps& files) {
-  std::ranges::stable_partition(entries,
-                                [](const BackupEntry& entry) { return entry.suffix == ".par"; });
+  // Not the ranges form: clang's fuzz build cannot take its subrange from libstdc++ 12.
+  std::stable_partition(entries.begin(), entries.end(),
+                        [](const BackupEntry& entry) { return entry.suffix == ".par"; });
   for (const BackupEntry& entry : entries) files.Remove(place / entry.name);
 }
 
