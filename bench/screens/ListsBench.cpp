@@ -18,6 +18,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "BenchGame.h"
 #include "inventory/StockUnit.h"
 #include "shell/Game.h"
 #include "shell/GameApplication.h"
@@ -78,14 +79,7 @@ class Session {
   // A new game with the login filled in, not yet pressed.
   void Start() {
     game.reset();
-    GameOptions options;
-    options.root = root_;
-    options.seed = 1;
-    options.hour = 12;
-    game = std::make_unique<Game>(options, &log_);
-    game->Start();
-    game->form4->Edit1->setText(kNick);
-    game->form4->Edit2->setText("secret");
+    game = GameAtTheLogin(root_, log_, kNick);
   }
   void LogIn() {
     game->form4->Button->click();

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <memory>
 
+#include "BenchGame.h"
 #include "fight/MGUnit.h"
 #include "replay/Recorder.h"
 #include "shell/Game.h"
@@ -33,14 +34,7 @@ class Session {
  public:
   Session() : folder_(fs::temp_directory_path() / "mg-recording-bench") {
     fs::remove_all(folder_);
-    GameOptions options;
-    options.root = folder_;
-    options.seed = 1;
-    options.hour = 12;
-    game_ = std::make_unique<Game>(options, &log_);
-    game_->Start();
-    game_->form4->Edit1->setText("Bench");
-    game_->form4->Edit2->setText("secret");
+    game_ = GameAtTheLogin(folder_, log_, "Bench");
     game_->form4->Button->click();
   }
   ~Session() {
